@@ -1,7 +1,10 @@
 #include "board.h"
+#include "engine.h"
 #include "search.h"
 
 int vweight = 3;
+
+namespace engine {
 
 namespace {
 
@@ -9,58 +12,109 @@ namespace {
 const int topweights[10] = {10, 10, 10, 10, 5, 10, 10, 5, 5, 10};
 const int bottomweights[10] = {10, 5, 5, 10, 10, 5, 10, 10, 10, 10};
 
-int row(int i) { return i / boardrows; }
-
 // Distance from the star's vertical centre line, rounded down.
 int centredistance(int i)
 {
-    const int d = 2 * (i % boardrows) - row(i) - 8;
+    const int d = 2 * (i % boardrows) - i / boardrows - 8;
     return (d < 0 ? -d : d) / 2;
 }
 
+struct rowtable {
+    int row[paddedsize];
+    rowtable()
+    {
+        for (int i = 0; i < paddedsize; ++i)
+            row[i] = (i - margin + 3 * boardrows) / boardrows - 3;
+    }
+};
+
+const rowtable rows;
+
+// The five tables, rebuilt whenever vweight differs from what they were
+// built for.
+scoretable tables[5];
+bool built = false;
+
+void build()
+{
+    for (int number = 0; number <= 4; ++number) {
+        scoretable &t = tables[number];
+        t.back = number == 4;
+        t.vweight = vweight;
+        for (int p = 0; p < paddedsize; ++p)
+            t.r[p] = t.o[p] = 0;
+        if (number == 0)
+            continue;
+        for (int i = 0; i < boardsize; ++i) {
+            const int row = i / boardrows;
+            int r = row * vweight;
+            int o = -(16 - row) * vweight;
+            if (number >= 2) {
+                r -= centredistance(i);
+                o += centredistance(i);
+            }
+            t.r[i + margin] = r;
+            t.o[i + margin] = o;
+        }
+        if (number >= 3) {
+            for (int k = 0; k < 10; ++k) {
+                t.o[topcamp[k] + margin] -= topweights[k];
+                t.r[bottomcamp[k] + margin] += bottomweights[k];
+            }
+        }
+    }
+    built = true;
+}
+
 } // namespace
+
+int rowof(int padded)
+{
+    return rows.row[padded];
+}
+
+const scoretable &scoring(int number)
+{
+    if (!built || tables[0].vweight != vweight)
+        build();
+    return tables[number >= 1 && number <= 4 ? number : 0];
+}
+
+int score(const char *board, const scoretable &table)
+{
+    const int *r = table.r + margin;
+    const int *o = table.o + margin;
+    int s = 0;
+    int firstr = -1, lasto = -1;
+    for (int i = 0; i < boardsize; ++i) {
+        if (board[i] == 'r') {
+            s += r[i];
+            if (firstr < 0)
+                firstr = i;
+        } else if (board[i] == 'o') {
+            s += o[i];
+            lasto = i;
+        }
+    }
+    // Back Moves: the rearmost piece of each side counts once more.
+    if (table.back) {
+        if (firstr >= 0)
+            s += firstr / boardrows * table.vweight;
+        if (lasto >= 0)
+            s -= (16 - lasto / boardrows) * table.vweight;
+    }
+    return s;
+}
+
+} // namespace engine
 
 char opponent(char side)
 {
     return side == 'r' ? 'o' : 'r';
 }
 
-// The sum is seen from 'r': good for 'r' raises it.
 int evaluate(const char *board, char side, int number)
 {
-    if (number < 1 || number > 4)
-        return 0;
-    int s = 0;
-    if (number == 4) {
-        for (int i = 0; i < boardsize; ++i)
-            if (board[i] == 'r') {
-                s += row(i) * vweight;
-                break;
-            }
-        for (int i = boardsize - 1; i >= 0; --i)
-            if (board[i] == 'o') {
-                s -= (16 - row(i)) * vweight;
-                break;
-            }
-    }
-    if (number >= 3) {
-        for (int k = 0; k < 10; ++k) {
-            if (board[topcamp[k]] == 'o')
-                s -= topweights[k];
-            if (board[bottomcamp[k]] == 'r')
-                s += bottomweights[k];
-        }
-    }
-    for (int i = 0; i < boardsize; ++i) {
-        if (board[i] == 'r') {
-            s += row(i) * vweight;
-            if (number >= 2)
-                s -= centredistance(i);
-        } else if (board[i] == 'o') {
-            s -= (16 - row(i)) * vweight;
-            if (number >= 2)
-                s += centredistance(i);
-        }
-    }
+    const int s = engine::score(board, engine::scoring(number));
     return side == 'r' ? s : -s;
 }

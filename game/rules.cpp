@@ -3,53 +3,83 @@
 #include <cstring>
 
 #include "board.h"
+#include "engine.h"
+
+namespace engine {
+
+void addjumps(const char *padded, int from, cellset &found)
+{
+    // Depth-first like the recursive reading, with an explicit stack; the
+    // set of landings reached does not depend on the order.
+    std::int16_t stack[paddedsize];
+    int top = 0;
+    for (int x = from;;) {
+        for (int d : offsets) {
+            const char hopped = padded[x + d];
+            if (hopped == 'c' || hopped == '0')
+                continue;
+            const int l = x + 2 * d;
+            if (padded[l] != 'c' || found.test(l))
+                continue;
+            found.set(l);
+            stack[top++] = static_cast<std::int16_t>(l);
+        }
+        if (top == 0)
+            return;
+        x = stack[--top];
+    }
+}
+
+void destinations(const char *padded, int start, cellset &found)
+{
+    found.clear();
+    for (int d : offsets)
+        if (padded[start + d] == 'c')
+            found.set(start + d);
+    addjumps(padded, start, found);
+}
+
+} // namespace engine
 
 namespace {
 
-// Directions 1, 2 and 6 lower the index, 3, 4 and 5 raise it, so one bound
-// is enough to keep a neighbour on the array.
-bool onarray(int index, int direction)
+void writemap(const engine::cellset &found, char *map)
 {
-    return direction == 1 || direction == 2 || direction == 6 ? index >= 0 : index < boardsize;
+    for (int i = 0; i < boardsize; ++i)
+        if (found.test(i + engine::margin))
+            map[i] = 1;
 }
 
 } // namespace
 
 void findmoves(int start, char *map)
 {
+    char padded[engine::paddedsize];
+    engine::pad(cells, padded);
+    engine::cellset found;
+    engine::destinations(padded, start + engine::margin, found);
     std::memset(map, 0, boardsize);
-    for (int direction = 1; direction <= 6; ++direction) {
-        const int n = nextcell(start, direction);
-        if (!onarray(n, direction))
-            continue;
-        if (cells[n] == 'c' && map[n] == 0)
-            map[n] = 1;
-    }
-    findjumps(start, map);
+    writemap(found, map);
 }
 
 void findjumps(int from, char *map)
 {
-    for (int direction = 1; direction <= 6; ++direction) {
-        const int h = nextcell(from, direction);
-        if (!onarray(h, direction) || cells[h] == 'c' || cells[h] == '0')
-            continue;
-        const int l = nextcell(h, direction);
-        if (!onarray(l, direction) || cells[l] != 'c' || map[l] != 0)
-            continue;
-        map[l] = 1;
-        findjumps(l, map);
-    }
+    char padded[engine::paddedsize];
+    engine::pad(cells, padded);
+    engine::cellset found;
+    found.clear();
+    for (int i = 0; i < boardsize; ++i)
+        if (map[i] != 0)
+            found.set(i + engine::margin);
+    engine::cellset before = found;
+    engine::addjumps(padded, from + engine::margin, found);
+    for (int k = 0; k < static_cast<int>(sizeof found.w / sizeof found.w[0]); ++k)
+        found.w[k] &= ~before.w[k];
+    writemap(found, map);
 }
 
 bool gameover()
 {
-    int top = 0, bottom = 0;
-    for (int i : topcamp)
-        top += cells[i] == 'o';
-    if (top == 10)
-        return true;
-    for (int i : bottomcamp)
-        bottom += cells[i] == 'r';
-    return bottom == 10;
+    return engine::campcount(cells, topcamp, 'o') == 10 ||
+           engine::campcount(cells, bottomcamp, 'r') == 10;
 }

@@ -1,8 +1,9 @@
-#include <memory>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "board.h"
-#include "rules.h"
+#include "engine.h"
 #include "search.h"
 
 int curplies = 3;
@@ -11,28 +12,138 @@ bool curbestmovefirst = true;
 
 namespace {
 
-// Fills order with the search order of list's successors for the node's side.
-void ordermoves(const successorlist &list, char side, int number, int *order)
-{
-    const int count = list.count;
-    for (int i = 0; i < count; ++i)
-        order[i] = i;
-    if (!cursortmoves && !curbestmovefirst)
-        return;
-    int score[maxsuccessors];
-    for (int i = 0; i < count; ++i)
-        score[i] = evaluate(list.boards[i], side, number);
-    if (cursortmoves) {
-        for (int p = 0; p < count - 1; ++p)
-            for (int q = p + 1; q < count; ++q)
-                if (score[order[p]] < score[order[q]])
-                    std::swap(order[p], order[q]);
-    } else {
-        for (int q = 1; q < count; ++q)
-            if (score[order[0]] < score[order[q]])
-                std::swap(order[0], order[q]);
+using engine::move;
+
+// What one expanded node keeps while its successors are searched.
+struct plyframe {
+    move moves[maxsuccessors];
+    unsigned char order[maxsuccessors];
+};
+
+// One search over one position played forward and back in place. The frames
+// are allocated before the search starts, one per level below the root, so
+// memory grows with the depth only and the search itself allocates nothing.
+class searcher {
+public:
+    searcher(const char *board, int depth, int number)
+        : frames(static_cast<std::size_t>(std::max(curplies - depth, 0) + 1)), rootdepth(depth)
+    {
+        pos.load(board, number);
+        sort = cursortmoves;
+        bestfirst = !cursortmoves && curbestmovefirst;
     }
-}
+
+    engine::position pos;
+
+    // Score of the current position for side, a leaf unless it is still in
+    // play above curplies.
+    int node(int depth, int side, int beta, int alpha, int &leafdepth)
+    {
+        if (pos.over() || depth >= curplies) {
+            leafdepth = depth;
+            return side ? pos.score : -pos.score;
+        }
+        return expand(depth, side, beta, alpha, leafdepth);
+    }
+
+    // Generates the successors of the current position for side into the
+    // frame of depth and returns their count.
+    int generate(int depth, int side) { return engine::generate(pos, side, frame(depth).moves); }
+
+    // Starts the search order of a frame: generation order, with the best
+    // first under "Best Move First" alone.
+    void startorder(plyframe &f, int count) const
+    {
+        for (int k = 0; k < count; ++k)
+            f.order[k] = static_cast<unsigned char>(k);
+        if (bestfirst)
+            pass(f, 0, count);
+    }
+
+    // Exchanges the best of the entries k.. into entry k the way the
+    // ordering's exchange sort does; k = 0 alone is "Best Move First".
+    static void pass(plyframe &f, int k, int count)
+    {
+        int best = f.moves[f.order[k]].score;
+        for (int q = k + 1; q < count; ++q) {
+            const int s = f.moves[f.order[q]].score;
+            if (best < s) {
+                std::swap(f.order[k], f.order[q]);
+                best = s;
+            }
+        }
+    }
+
+    // The k-th successor in search order. Sorting runs pass by pass as the
+    // successors are reached: pass k fixes entry k and touches no earlier
+    // one, so the passes a cut-off skips never change what was searched.
+    const move &successor(plyframe &f, int k, int count)
+    {
+        if (sort && k < count - 1)
+            pass(f, k, count);
+        return f.moves[f.order[k]];
+    }
+
+    // Score for side of its successor m, searched at depth with the window
+    // beta, alpha of the successor's own side.
+    int child(const move &m, int depth, int side, int beta, int alpha, int &leafdepth)
+    {
+        if (pos.overafter(m, side) || depth >= curplies) {
+            leafdepth = depth;
+            return m.score;
+        }
+        const int oldscore = pos.score;
+        pos.play(m, side);
+        const int v = -expand(depth, 1 - side, beta, alpha, leafdepth);
+        pos.unplay(m, side, oldscore);
+        return v;
+    }
+
+    plyframe &frame(int depth) { return frames[static_cast<std::size_t>(depth - rootdepth)]; }
+
+private:
+    int expand(int depth, int side, int beta, int alpha, int &leafdepth)
+    {
+        const int count = generate(depth, side);
+        if (count == 0) {
+            leafdepth = depth;
+            return side ? pos.score : -pos.score;
+        }
+        plyframe &f = frame(depth);
+        if (depth + 1 >= curplies) {
+            // Every successor is a leaf scored as it was ordered. Ordered,
+            // the first is the best and the rest can neither raise alpha
+            // nor cut off; unordered, they are taken as generated.
+            leafdepth = depth + 1;
+            if (sort || bestfirst) {
+                int top = f.moves[0].score;
+                for (int k = 1; k < count; ++k)
+                    top = std::max(top, f.moves[k].score);
+                return std::max(alpha, top);
+            }
+            for (int k = 0; k < count; ++k) {
+                alpha = std::max(alpha, f.moves[k].score);
+                if (alpha >= beta)
+                    break;
+            }
+            return alpha;
+        }
+        startorder(f, count);
+        for (int k = 0; k < count; ++k) {
+            const move &m = successor(f, k, count);
+            const int v = child(m, depth + 1, side, -alpha, -beta, leafdepth);
+            if (v > alpha)
+                alpha = v;
+            if (alpha >= beta)
+                break;
+        }
+        return alpha;
+    }
+
+    std::vector<plyframe> frames;
+    int rootdepth;
+    bool sort, bestfirst;
+};
 
 } // namespace
 
@@ -40,51 +151,38 @@ int alphabeta(const char *position, int depth, char side, int beta, int alpha, i
               int &leafdepth)
 {
     copyboard(position, cells);
-    std::unique_ptr<successorlist> list;
-    bool leaf = gameover() || depth >= curplies;
-    if (!leaf) {
-        list = std::make_unique<successorlist>();
-        leaf = movegen(position, side, *list) == 0;
-    }
-    if (leaf) {
-        leafdepth = depth;
-        return evaluate(position, side, number);
-    }
-
-    int order[maxsuccessors];
-    ordermoves(*list, side, number, order);
-    for (int k = 0; k < list->count; ++k) {
-        const int v = -alphabeta(list->boards[order[k]], depth + 1, opponent(side), -alpha, -beta,
-                                 number, leafdepth);
-        if (v > alpha)
-            alpha = v;
-        if (alpha >= beta)
-            break;
-    }
-    return alpha;
+    searcher s(position, depth, number);
+    return s.node(depth, engine::sideof(side), beta, alpha, leafdepth);
 }
 
 void bestmove(const char *position, int depth, char side, int number, char *result)
 {
-    int best = -infinity;
-    auto list = std::make_unique<successorlist>();
-    movegen(position, side, *list);
-    int order[maxsuccessors];
-    ordermoves(*list, side, number, order);
-    if (list->count == 0) {
-        copyboard(position, result);
+    copyboard(position, cells);
+    copyboard(position, result);
+    if (side != 'o' && side != 'r')
         return;
-    }
+    searcher s(position, depth, number);
+    const int me = engine::sideof(side);
+    const int count = s.generate(depth, me);
+    plyframe &f = s.frame(depth);
+    s.startorder(f, count);
+    int best = -infinity;
     int chosenleafdepth = curplies;
     int leafdepth = curplies;
-    for (int k = 0; k < list->count; ++k) {
-        const char *successor = list->boards[order[k]];
-        const int v = -alphabeta(successor, depth + 1, opponent(side), -best, -infinity, number,
-                                 leafdepth);
+    const move *chosen = nullptr;
+    // The root searches every successor, each with the window narrowed by
+    // the best so far; on equal scores a strictly shallower last leaf wins.
+    for (int k = 0; k < count; ++k) {
+        const move &m = s.successor(f, k, count);
+        const int v = s.child(m, depth + 1, me, -best, -infinity, leafdepth);
         if (v > best || (v == best && leafdepth < chosenleafdepth)) {
             best = v;
             chosenleafdepth = leafdepth;
-            copyboard(successor, result);
+            chosen = &m;
         }
+    }
+    if (chosen) {
+        result[chosen->from - engine::margin] = 'c';
+        result[chosen->to - engine::margin] = side;
     }
 }
