@@ -31,6 +31,7 @@ struct testposition {
     std::string name;
     board cells;
     char side;
+    bool handmade = false;
 };
 
 bool fullrun()
@@ -86,7 +87,7 @@ board picture(std::initializer_list<const char *> rows)
 // swapped.
 testposition mirrored(const testposition &p)
 {
-    testposition m{p.name + ", mirrored", {}, p.side == 'o' ? 'r' : 'o'};
+    testposition m{p.name + ", mirrored", {}, p.side == 'o' ? 'r' : 'o', p.handmade};
     for (int i = 0; i < boardsize; ++i) {
         const char c = p.cells[boardsize - 1 - i];
         m.cells[i] = c == 'o' ? 'r' : c == 'r' ? 'o' : c;
@@ -238,7 +239,8 @@ void handmade(std::vector<testposition> &out)
                     makeboard({126, 127, 128, 143, 144, 145, 161, 162, 163, 110},
                               {109, 111, 112, 142, 146, 160, 164, 178, 179, 180}),
                     'o'});
-    for (const testposition &p : made) {
+    for (testposition &p : made) {
+        p.handmade = true;
         out.push_back(p);
         out.push_back(mirrored(p));
     }
@@ -326,7 +328,8 @@ struct check {
 // Full runs: every heuristic and option combination at 1 to 3 plies on
 // every position, and at 4 plies on every sixteenth, the rest getting one
 // combination each at 4 plies in rotation; a few searches at 5 plies. Quick
-// runs: every tenth position at 1 and 2 plies, and one combination at 3.
+// runs: the hand-made positions and every tenth other one at 1 and 2 plies,
+// and one combination at 3.
 std::vector<check> plan(bool full)
 {
     std::vector<check> checks;
@@ -342,7 +345,7 @@ std::vector<check> plan(bool full)
     const int count = static_cast<int>(positions().size());
     for (int p = 0; p < count; ++p) {
         if (!full) {
-            if (p % 10 == 0) {
+            if (positions()[p].handmade || p % 10 == 0) {
                 everything(p, 1);
                 everything(p, 2);
                 rotating(p, 3);
