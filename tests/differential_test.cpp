@@ -456,6 +456,12 @@ TEST(DifferentialPositions, SuccessorsScoresAndDestinationsAgree)
             findmoves(i, map);
             reference::findmoves(i, theirs);
             EXPECT_EQ(0, std::memcmp(map, theirs, boardsize)) << p.name << ", piece " << i;
+            // Cells already in the map are neither entered nor jumped on from.
+            for (int k = 0; k < boardsize; ++k)
+                map[k] = theirs[k] = (k * 7 + i) % 5 == 0 ? static_cast<char>(1 + k % 3) : 0;
+            findjumps(i, map);
+            reference::findjumps(i, theirs);
+            EXPECT_EQ(0, std::memcmp(map, theirs, boardsize)) << p.name << ", jumps of " << i;
         }
     }
 }
