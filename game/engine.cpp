@@ -6,28 +6,19 @@ namespace engine {
 
 namespace {
 
-// Bit 1: top camp, bit 2: bottom camp; by padded cell.
-struct camptable {
-    unsigned char bits[paddedsize] = {};
-    camptable()
-    {
-        for (int i : topcamp)
-            bits[i + margin] |= 1;
-        for (int i : bottomcamp)
-            bits[i + margin] |= 2;
-    }
-};
-
-const camptable camps;
+camptable makecamps()
+{
+    camptable t{};
+    for (int i : topcamp)
+        t.bits[i + margin] |= 1;
+    for (int i : bottomcamp)
+        t.bits[i + margin] |= 2;
+    return t;
+}
 
 } // namespace
 
-void pad(const char *board, char *padded)
-{
-    std::memset(padded, '0', margin);
-    std::memcpy(padded + margin, board, boardsize);
-    std::memset(padded + margin + boardsize, '0', margin);
-}
+const camptable camps = makecamps();
 
 int campcount(const char *board, const int (&camp)[10], char letter)
 {
@@ -39,7 +30,10 @@ int campcount(const char *board, const int (&camp)[10], char letter)
 
 void position::load(const char *board, int number)
 {
-    pad(board, cell);
+    std::memset(cell, '0', sizeof cell);
+    std::memcpy(cell + margin, board, boardsize);
+    for (int p = 0; p < paddedsize; ++p)
+        cls[p] = classof(cell[p]);
     npieces[0] = npieces[1] = 0;
     for (int i = 0; i < boardsize; ++i) {
         if (board[i] == 'o')
@@ -47,65 +41,23 @@ void position::load(const char *board, int number)
         else if (board[i] == 'r')
             piece[1][npieces[1]++] = static_cast<std::int16_t>(i + margin);
     }
+    prepared = false;
     table = &scoring(number);
     score = engine::score(board, *table);
-    topo = campcount(board, topcamp, 'o');
-    botr = campcount(board, bottomcamp, 'r');
+    goal[0] = campcount(board, topcamp, 'o');
+    goal[1] = campcount(board, bottomcamp, 'r');
 }
 
-bool position::overafter(const move &m, int side) const
+void position::prepare()
 {
-    int top = topo, bottom = botr;
-    if (side == 0)
-        top += (camps.bits[m.to] & 1) - (camps.bits[m.from] & 1);
-    else
-        bottom += ((camps.bits[m.to] >> 1) & 1) - ((camps.bits[m.from] >> 1) & 1);
-    return top == 10 || bottom == 10;
-}
-
-namespace {
-
-// Moves one entry of an ascending list from one value to another and keeps
-// it ascending.
-void shift(std::int16_t *list, int n, int from, int to)
-{
-    int k = 0;
-    while (list[k] != from)
-        ++k;
-    if (to > from) {
-        for (; k + 1 < n && list[k + 1] < to; ++k)
-            list[k] = list[k + 1];
-    } else {
-        for (; k > 0 && list[k - 1] > to; --k)
-            list[k] = list[k - 1];
+    const classview b{cls};
+    for (int p = 0; p < paddedsize; ++p)
+        jump[p] = step[p] = 0;
+    for (int p = margin; p < margin + boardsize; ++p) {
+        jump[p] = static_cast<unsigned char>(b.jumps(p));
+        step[p] = static_cast<unsigned char>(b.steps(p));
     }
-    list[k] = static_cast<std::int16_t>(to);
-}
-
-} // namespace
-
-void position::play(const move &m, int side)
-{
-    cell[m.from] = 'c';
-    cell[m.to] = side ? 'r' : 'o';
-    shift(piece[side], npieces[side], m.from, m.to);
-    score = side ? m.score : -m.score;
-    if (side == 0)
-        topo += (camps.bits[m.to] & 1) - (camps.bits[m.from] & 1);
-    else
-        botr += ((camps.bits[m.to] >> 1) & 1) - ((camps.bits[m.from] >> 1) & 1);
-}
-
-void position::unplay(const move &m, int side, int oldscore)
-{
-    cell[m.to] = 'c';
-    cell[m.from] = side ? 'r' : 'o';
-    shift(piece[side], npieces[side], m.to, m.from);
-    score = oldscore;
-    if (side == 0)
-        topo -= (camps.bits[m.to] & 1) - (camps.bits[m.from] & 1);
-    else
-        botr -= ((camps.bits[m.to] >> 1) & 1) - ((camps.bits[m.from] >> 1) & 1);
+    prepared = true;
 }
 
 } // namespace engine

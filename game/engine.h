@@ -1,12 +1,13 @@
 // The machinery under the rules, successor generation, evaluation and the
-// search. Boards are held with a margin of "0" cells around the 289 cells,
-// wide enough for a jump, so that no neighbour needs a range test: a step or
-// jump off the array meets a "0" and is refused, just as the range test
-// refuses it. Destination sets are bitsets, which give the destinations in
-// ascending cell order without clearing a 289-byte map per piece. A search
-// plays moves forward and back on one such board, carrying the pieces of
-// both sides, the score and the goal-camp counts, so that a successor is
-// scored and tested for the end of the game from its move alone.
+// search. A search holds its position with a margin of outside cells around
+// the 289, wide enough for a jump, so that no neighbour needs a range test:
+// a step or jump off the array meets an outside cell and is refused, just as
+// the range test refuses it. Destination sets are bitsets, which give the
+// destinations in ascending cell order without clearing a 289-byte map per
+// piece. The search plays moves forward and back on one such board,
+// carrying the pieces of both sides, the score and the goal-camp counts, so
+// that a successor is scored and tested for the end of the game from its
+// move alone.
 #pragma once
 
 #include <cstdint>
@@ -23,7 +24,13 @@ constexpr int paddedsize = boardsize + 2 * margin;
 // Index offsets of directions 1 to 6.
 constexpr int offsets[6] = {-18, -17, 1, 18, 17, -1};
 
-// A set of padded cell indices.
+// Row of a padded cell.
+constexpr int rowof(int padded)
+{
+    return (padded - margin + 3 * boardrows) / boardrows - 3;
+}
+
+// A set of cell indices.
 struct cellset {
     std::uint64_t w[(paddedsize + 63) / 64];
 
@@ -37,16 +44,110 @@ struct cellset {
     bool test(int i) const { return (w[i >> 6] >> (i & 63)) & 1; }
 };
 
-// Copies a 289-letter board into the middle of a padded one and fills the
-// margin with "0".
-void pad(const char *board, char *padded);
+// What the rules see in a cell: an empty hole can be landed on, an occupied
+// one hopped over, an outside cell neither.
+enum : unsigned char { outside = 0, empty = 1, occupied = 2 };
 
-// The steps and jump landings of the piece on padded index start.
-void destinations(const char *padded, int start, cellset &found);
+constexpr unsigned char classof(char letter)
+{
+    return letter == 'c' ? empty : letter == '0' ? outside : occupied;
+}
 
-// Adds every landing reachable by chains of jumps from padded index from,
-// entering no cell that found already holds.
-void addjumps(const char *padded, int from, cellset &found);
+// The directions, as bits 0 to 5, in which a piece on x may jump, and in
+// which it may step, on a board that gives hop() and land() (1 or 0) for any
+// cell a jump from a board cell can reach.
+template <class board>
+unsigned jumpsfrom(const board &b, int x)
+{
+    unsigned jumps = 0;
+    for (int k = 0; k < 6; ++k)
+        jumps |= (b.hop(x + offsets[k]) & b.land(x + 2 * offsets[k])) << k;
+    return jumps;
+}
+
+template <class board>
+unsigned stepsfrom(const board &b, int x)
+{
+    unsigned steps = 0;
+    for (int k = 0; k < 6; ++k)
+        steps |= b.land(x + offsets[k]) << k;
+    return steps;
+}
+
+// A padded board of cell classes.
+struct classview {
+    const unsigned char *cls;
+    unsigned hop(int i) const { return cls[i] >> 1; }
+    unsigned land(int i) const { return cls[i] & 1; }
+    unsigned jumps(int x) const { return jumpsfrom(*this, x); }
+    unsigned steps(int x) const { return stepsfrom(*this, x); }
+};
+
+// The same with the directions of every cell kept up to date as moves are
+// played, so that each cell a search reaches costs one look-up.
+struct maskview {
+    const unsigned char *jump, *step;
+    unsigned jumps(int x) const { return jump[x]; }
+    unsigned steps(int x) const { return step[x]; }
+};
+
+// Adds to found every landing reachable by chains of jumps from `from`,
+// entering no cell that found already holds; board gives jumps() for every
+// cell a chain can reach.
+template <class board, class marks>
+void addjumps(const board &b, int from, marks &found)
+{
+    // Depth-first with an explicit stack; the set of landings reached does
+    // not depend on the order.
+    std::int16_t stack[paddedsize];
+    int top = 0;
+    for (int x = from;;) {
+        for (unsigned jumps = b.jumps(x); jumps; jumps &= jumps - 1) {
+            const int l = x + 2 * offsets[__builtin_ctz(jumps)];
+            if (found.test(l))
+                continue;
+            found.set(l);
+            stack[top++] = static_cast<std::int16_t>(l);
+        }
+        if (top == 0)
+            return;
+        x = stack[--top];
+    }
+}
+
+// Adds to found (cleared by the caller) the steps and jumps of the piece on
+// start.
+template <class board, class marks>
+void destinations(const board &b, int start, marks &found)
+{
+    for (unsigned steps = b.steps(start); steps; steps &= steps - 1)
+        found.set(start + offsets[__builtin_ctz(steps)]);
+    addjumps(b, start, found);
+}
+
+// The steps of directions `steps` (bits 0 to 5) from cell x, written as the
+// whole content of found: all words are stored outright, none read back.
+inline void stepsinto(cellset &found, int x, unsigned steps)
+{
+    // Bit offset + 18 for each direction: all six fit in one word.
+    static constexpr auto windows = [] {
+        struct table {
+            std::uint64_t w[64];
+        } t{};
+        for (unsigned m = 0; m < 64; ++m)
+            for (int k = 0; k < 6; ++k)
+                if (m >> k & 1)
+                    t.w[m] |= std::uint64_t{1} << (offsets[k] + 18);
+        return t;
+    }();
+    const std::uint64_t window = windows.w[steps];
+    const int base = x - 18;
+    const int word = base >> 6, shift = base & 63;
+    const std::uint64_t low = window << shift;
+    const std::uint64_t high = shift ? window >> (64 - shift) : 0;
+    for (int k = 0; k < static_cast<int>(sizeof found.w / sizeof found.w[0]); ++k)
+        found.w[k] = k == word ? low : k == word + 1 ? high : 0;
+}
 
 // Per-cell contributions to a score seen from 'r' under one heuristic
 // number, indexed by padded cell: what a piece of either side on that cell
@@ -62,14 +163,18 @@ struct scoretable {
 // than 1 to 4 gives a table of zeros.
 const scoretable &scoring(int number);
 
-// Row of a padded cell.
-int rowof(int padded);
-
 // Score of a 289-letter board seen from 'r'.
 int score(const char *board, const scoretable &table);
 
 // Number of cells of a camp that hold letter.
 int campcount(const char *board, const int (&camp)[10], char letter);
+
+// Goal-camp membership by padded cell: 1 top camp ('o' goal), 2 bottom camp
+// ('r' goal).
+struct camptable {
+    unsigned char bits[paddedsize];
+};
+extern const camptable camps;
 
 // A successor as the move that makes it, with the successor's score for the
 // side that moved.
@@ -78,23 +183,104 @@ struct move {
     int score;
 };
 
-// A position on a padded board with what the search needs to know of it.
-// Side 0 is 'o', side 1 is 'r'.
+// A position with what the search needs to know of it. Side 0 is 'o', side
+// 1 is 'r'.
 struct position {
-    char cell[paddedsize];
+    char cell[paddedsize];          // letters, "0" in the margin
+    unsigned char cls[paddedsize];  // the same cells as the rules see them
+    // After prepare(): the jump and step directions of every cell, which
+    // play() and unplay() then keep up to date.
+    unsigned char jump[paddedsize];
+    unsigned char step[paddedsize];
+    bool prepared = false;
     std::int16_t piece[2][boardsize]; // padded, ascending
     int npieces[2];
     int score; // seen from 'r'
-    int topo;  // 'o' on the top camp
-    int botr;  // 'r' on the bottom camp
+    int goal[2]; // own pieces on the goal camp: 'o' on the top, 'r' on the bottom
     const scoretable *table;
 
     void load(const char *board, int number);
-    bool over() const { return topo == 10 || botr == 10; }
+    void prepare();
+    maskview view() const { return {jump, step}; }
+    bool over() const { return goal[0] == 10 || goal[1] == 10; }
+
     // Whether the successor made by m of side is a finished game.
-    bool overafter(const move &m, int side) const;
-    void play(const move &m, int side);
-    void unplay(const move &m, int side, int oldscore);
+    bool overafter(const move &m, int side) const
+    {
+        const int mine = goal[side] + goalgain(m, side);
+        return mine == 10 || goal[1 - side] == 10;
+    }
+
+    void play(const move &m, int side)
+    {
+        cell[m.from] = 'c';
+        cell[m.to] = side ? 'r' : 'o';
+        cls[m.from] = empty;
+        cls[m.to] = occupied;
+        reclass(m.from, m.to);
+        shift(piece[side], npieces[side], m.from, m.to);
+        score = side ? m.score : -m.score;
+        goal[side] += goalgain(m, side);
+    }
+
+    void unplay(const move &m, int side, int oldscore)
+    {
+        cell[m.to] = 'c';
+        cell[m.from] = side ? 'r' : 'o';
+        cls[m.to] = empty;
+        cls[m.from] = occupied;
+        reclass(m.from, m.to);
+        shift(piece[side], npieces[side], m.to, m.from);
+        score = oldscore;
+        goal[side] -= goalgain(m, side);
+    }
+
+private:
+    // Brings the directions up to date around two cells whose class changed.
+    void reclass(int a, int b)
+    {
+        if (!prepared)
+            return;
+        reclass(a);
+        reclass(b);
+    }
+
+    // A cell c is the neighbour, in direction k, of c - offset and the
+    // landing of c - 2 * offset; those are the only bits it decides.
+    void reclass(int c)
+    {
+        const classview b{cls};
+        for (int k = 0; k < 6; ++k) {
+            const int o = offsets[k];
+            const unsigned keep = ~(1u << k);
+            const int x = c - o, y = c - 2 * o;
+            step[x] = static_cast<unsigned char>((step[x] & keep) | b.land(c) << k);
+            jump[x] = static_cast<unsigned char>((jump[x] & keep) | (b.hop(c) & b.land(c + o)) << k);
+            jump[y] = static_cast<unsigned char>((jump[y] & keep) | (b.hop(c - o) & b.land(c)) << k);
+        }
+    }
+
+    static int goalgain(const move &m, int side)
+    {
+        return (camps.bits[m.to] >> side & 1) - (camps.bits[m.from] >> side & 1);
+    }
+
+    // Moves one entry of an ascending list from one value to another and
+    // keeps it ascending.
+    static void shift(std::int16_t *list, int n, int from, int to)
+    {
+        int k = 0;
+        while (list[k] != from)
+            ++k;
+        if (to > from) {
+            for (; k + 1 < n && list[k + 1] < to; ++k)
+                list[k] = list[k + 1];
+        } else {
+            for (; k > 0 && list[k - 1] > to; --k)
+                list[k] = list[k - 1];
+        }
+        list[k] = static_cast<std::int16_t>(to);
+    }
 };
 
 inline int sideof(char letter)
@@ -102,10 +288,129 @@ inline int sideof(char letter)
     return letter == 'r' ? 1 : 0;
 }
 
-// Lists the successors of side in generation order (moving piece's cell,
-// then destination), at most maxsuccessors, each scored for side. Adds them
-// to nodes; at the limit shows "Movegen overflow" with the position on the
-// live board, as successor generation leaves it, and stops.
+// Shows the overflow box for pos; the live board then holds pos, as
+// successor generation leaves it.
+void overflow(const position &pos);
+
+// With back set, the rearmost piece of each side counts once more (Back
+// Moves), which a move changes only when it moves the mover's rearmost piece
+// or goes behind it.
+// The cells a piece on from can reach: steps and chains of jumps.
+template <class view>
+void reach(const view &board, int from, cellset &found)
+{
+    stepsinto(found, from, board.steps(from));
+    if (board.jumps(from))
+        addjumps(board, from, found);
+}
+
+// Drops from found what successor generation leaves out for the piece of
+// side on from: the sideways step between the two middle cells of the widest
+// row of its goal camp, and, with "Optimize Movegen", every move that ends
+// in a row behind the piece's row. Cells come in ascending order, so the
+// kept rows are a range of cells: from the start of the piece's row for 'r',
+// up to the end of it for 'o'.
+inline void keepgenerated(cellset &found, int from, int side)
+{
+    const int goalstep = (side ? 231 : 56) + margin;
+    if (from == goalstep)
+        found.reset(goalstep + 1);
+    else if (from == goalstep + 1)
+        found.reset(goalstep);
+    if (!curoptmovegen)
+        return;
+    constexpr int words = sizeof found.w / sizeof found.w[0];
+    const int rowstart = margin + rowof(from) * boardrows;
+    if (side) {
+        const int w = rowstart >> 6;
+        for (int k = 0; k < w; ++k)
+            found.w[k] = 0;
+        found.w[w] &= ~std::uint64_t{0} << (rowstart & 63);
+    } else {
+        const int end = rowstart + boardrows;
+        const int w = end >> 6;
+        found.w[w] &= ~(~std::uint64_t{0} << (end & 63));
+        for (int k = w + 1; k < words; ++k)
+            found.w[k] = 0;
+    }
+}
+
+// With back set, the rearmost piece of each side counts once more (Back
+// Moves), which a move changes only when it moves the mover's rearmost piece
+// or goes behind it.
+template <bool back, class view, class sink>
+int generatemoves(const position &pos, const view &board, int side, sink &out)
+{
+    const scoretable &table = *pos.table;
+    const int *mine = side ? table.r : table.o;
+    const int sign = side ? 1 : -1;
+    const int npieces = pos.npieces[side];
+    const std::int16_t *pieces = pos.piece[side];
+
+    int count = 0;
+    for (int p = 0; p < (npieces < 10 ? npieces : 10); ++p) {
+        const int from = pieces[p];
+        cellset found;
+        reach(board, from, found);
+        keepgenerated(found, from, side);
+
+        int base = pos.score - mine[from];
+        int other = 0;
+        if constexpr (back) {
+            // 'r' counts its smallest cell again, 'o' its largest.
+            if (side) {
+                const int rear = pieces[0];
+                other = from != rear ? rear : npieces > 1 ? pieces[1] : paddedsize;
+                base -= rowof(rear) * table.vweight;
+            } else {
+                const int rear = pieces[npieces - 1];
+                other = from != rear ? rear : npieces > 1 ? pieces[npieces - 2] : 0;
+                base += (16 - rowof(rear)) * table.vweight;
+            }
+        }
+
+        for (int w = 0; w < static_cast<int>(sizeof found.w / sizeof found.w[0]); ++w) {
+            for (std::uint64_t bits = found.w[w]; bits; bits &= bits - 1) {
+                const int to = (w << 6) + __builtin_ctzll(bits);
+                int s = base + mine[to];
+                if constexpr (back) {
+                    if (side)
+                        s += rowof(to < other ? to : other) * table.vweight;
+                    else
+                        s -= (16 - rowof(to > other ? to : other)) * table.vweight;
+                }
+                out.add(from, to, sign * s);
+                if (++count == maxsuccessors) {
+                    nodes += count;
+                    overflow(pos);
+                    return count;
+                }
+            }
+        }
+    }
+    nodes += count;
+    return count;
+}
+
+// Successor generation for side, in generation order (moving piece's cell,
+// then destination), at most maxsuccessors, each handed to out.add(from,
+// to, score) with the successor's score for side. Adds them to nodes; at
+// the limit shows "Movegen overflow" with the position on the live board,
+// as successor generation leaves it, and stops. Returns the count.
+template <class sink>
+int generate(const position &pos, int side, sink &out)
+{
+    if (pos.prepared) {
+        const maskview b = pos.view();
+        return pos.table->back ? generatemoves<true>(pos, b, side, out)
+                               : generatemoves<false>(pos, b, side, out);
+    }
+    const classview b{pos.cls};
+    return pos.table->back ? generatemoves<true>(pos, b, side, out)
+                           : generatemoves<false>(pos, b, side, out);
+}
+
+// The same, storing the moves.
 int generate(const position &pos, int side, move *moves);
 
 } // namespace engine

@@ -21,17 +21,6 @@ int centredistance(int i)
     return (d < 0 ? -d : d) / 2;
 }
 
-struct rowtable {
-    int row[paddedsize];
-    rowtable()
-    {
-        for (int i = 0; i < paddedsize; ++i)
-            row[i] = (i - margin + 3 * boardrows) / boardrows - 3;
-    }
-};
-
-const rowtable rows;
-
 // The five tables, rebuilt whenever vweight differs from what they were
 // built for.
 scoretable tables[5];
@@ -69,11 +58,6 @@ void build()
 }
 
 } // namespace
-
-int rowof(int padded)
-{
-    return rows.row[padded];
-}
 
 const scoretable &scoring(int number)
 {

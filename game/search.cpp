@@ -29,6 +29,7 @@ public:
         : frames(static_cast<std::size_t>(std::max(curplies - depth, 0) + 1)), rootdepth(depth)
     {
         pos.load(board, number);
+        pos.prepare();
         sort = cursortmoves;
         bestfirst = !cursortmoves && curbestmovefirst;
     }
@@ -102,32 +103,59 @@ public:
     plyframe &frame(int depth) { return frames[static_cast<std::size_t>(depth - rootdepth)]; }
 
 private:
+    // Takes the best successor score; ordered searches visit the best
+    // first, and after it no leaf can raise alpha or cut off.
+    struct best {
+        int top = -infinity;
+        void add(int, int, int score) { top = score > top ? score : top; }
+    };
+
+    // Unordered: leaves in generation order until one cuts off.
+    struct inorder {
+        int alpha, beta;
+        bool cut = false;
+        void add(int, int, int score)
+        {
+            if (cut)
+                return;
+            if (score > alpha)
+                alpha = score;
+            cut = alpha >= beta;
+        }
+    };
+
+    // A position one ply above curplies: every successor is a leaf scored as
+    // it was generated, so none is stored or played.
+    int lastply(int depth, int side, int beta, int alpha, int &leafdepth)
+    {
+        int count;
+        if (sort || bestfirst) {
+            best out;
+            count = engine::generate(pos, side, out);
+            alpha = out.top > alpha ? out.top : alpha;
+        } else {
+            inorder out{alpha, beta};
+            count = engine::generate(pos, side, out);
+            alpha = out.alpha;
+        }
+        if (count == 0) {
+            leafdepth = depth;
+            return side ? pos.score : -pos.score;
+        }
+        leafdepth = depth + 1;
+        return alpha;
+    }
+
     int expand(int depth, int side, int beta, int alpha, int &leafdepth)
     {
+        if (depth + 1 >= curplies)
+            return lastply(depth, side, beta, alpha, leafdepth);
         const int count = generate(depth, side);
         if (count == 0) {
             leafdepth = depth;
             return side ? pos.score : -pos.score;
         }
         plyframe &f = frame(depth);
-        if (depth + 1 >= curplies) {
-            // Every successor is a leaf scored as it was ordered. Ordered,
-            // the first is the best and the rest can neither raise alpha
-            // nor cut off; unordered, they are taken as generated.
-            leafdepth = depth + 1;
-            if (sort || bestfirst) {
-                int top = f.moves[0].score;
-                for (int k = 1; k < count; ++k)
-                    top = std::max(top, f.moves[k].score);
-                return std::max(alpha, top);
-            }
-            for (int k = 0; k < count; ++k) {
-                alpha = std::max(alpha, f.moves[k].score);
-                if (alpha >= beta)
-                    break;
-            }
-            return alpha;
-        }
         startorder(f, count);
         for (int k = 0; k < count; ++k) {
             const move &m = successor(f, k, count);
