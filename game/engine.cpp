@@ -42,6 +42,7 @@ void position::load(const char *board, int number)
             piece[1][npieces[1]++] = static_cast<std::int16_t>(i + margin);
     }
     prepared = false;
+    marks.clear();
     table = &scoring(number);
     score = engine::score(board, *table);
     goal[0] = campcount(board, topcamp, 'o');

@@ -91,27 +91,34 @@ struct maskview {
     unsigned steps(int x) const { return step[x]; }
 };
 
-// Adds to found every landing reachable by chains of jumps from `from`,
-// entering no cell that found already holds; board gives jumps() for every
-// cell a chain can reach.
+// Marks every landing reachable by chains of jumps from `from` in marks,
+// entering no cell already marked there, and lists the new ones in queue in
+// the order found; board gives jumps() for every cell a chain can reach.
+// Returns how many were listed. The set of landings reached does not depend
+// on the order in which they are searched from.
 template <class board, class marks>
-void addjumps(const board &b, int from, marks &found)
+int addjumps(const board &b, int from, marks &found, std::int16_t *queue)
 {
-    // Depth-first with an explicit stack; the set of landings reached does
-    // not depend on the order.
-    std::int16_t stack[paddedsize];
-    int top = 0;
-    for (int x = from;;) {
-        for (unsigned jumps = b.jumps(x); jumps; jumps &= jumps - 1) {
-            const int l = x + 2 * offsets[__builtin_ctz(jumps)];
+    // From a landing, the jump straight back leads where the chain came
+    // from, which is marked already (or is the piece itself): leave it out.
+    unsigned char back[paddedsize];
+    int listed = 0;
+    unsigned jumps = b.jumps(from);
+    for (int next = 0, x = from;;) {
+        for (; jumps; jumps &= jumps - 1) {
+            const int k = __builtin_ctz(jumps);
+            const int l = x + 2 * offsets[k];
             if (found.test(l))
                 continue;
             found.set(l);
-            stack[top++] = static_cast<std::int16_t>(l);
+            back[listed] = static_cast<unsigned char>(1u << (k < 3 ? k + 3 : k - 3));
+            queue[listed++] = static_cast<std::int16_t>(l);
         }
-        if (top == 0)
-            return;
-        x = stack[--top];
+        if (next == listed)
+            return listed;
+        x = queue[next];
+        jumps = b.jumps(x) & ~back[next];
+        ++next;
     }
 }
 
@@ -122,8 +129,34 @@ void destinations(const board &b, int start, marks &found)
 {
     for (unsigned steps = b.steps(start); steps; steps &= steps - 1)
         found.set(start + offsets[__builtin_ctz(steps)]);
-    addjumps(b, start, found);
+    std::int16_t queue[paddedsize];
+    addjumps(b, start, found, queue);
 }
+
+// Cells reached by one jump search, told apart from those of earlier
+// searches by a stamp, so that nothing needs clearing between searches.
+struct stampmarks {
+    std::uint32_t seen[paddedsize];
+    std::uint32_t stamp;
+
+    void clear()
+    {
+        for (auto &s : seen)
+            s = 0;
+        stamp = 0;
+    }
+    // Starts a new search.
+    stampmarks &fresh()
+    {
+        if (++stamp == 0) {
+            clear();
+            stamp = 1;
+        }
+        return *this;
+    }
+    bool test(int i) const { return seen[i] == stamp; }
+    void set(int i) { seen[i] = stamp; }
+};
 
 // The steps of directions `steps` (bits 0 to 5) from cell x, written as the
 // whole content of found: all words are stored outright, none read back.
@@ -193,6 +226,7 @@ struct position {
     unsigned char jump[paddedsize];
     unsigned char step[paddedsize];
     bool prepared = false;
+    mutable stampmarks marks; // scratch of the jump searches
     std::int16_t piece[2][boardsize]; // padded, ascending
     int npieces[2];
     int score; // seen from 'r'
@@ -229,34 +263,34 @@ struct position {
         cell[m.from] = side ? 'r' : 'o';
         cls[m.to] = empty;
         cls[m.from] = occupied;
-        reclass(m.from, m.to);
+        reclass(m.to, m.from);
         shift(piece[side], npieces[side], m.to, m.from);
         score = oldscore;
         goal[side] -= goalgain(m, side);
     }
 
 private:
-    // Brings the directions up to date around two cells whose class changed.
-    void reclass(int a, int b)
+    // Brings the directions up to date around a cell that has just become
+    // empty and one that has just become occupied (both classes already
+    // set). A cell c is the neighbour, in direction k, of c - offset and the
+    // landing of c - 2 * offset; those are the only bits it decides.
+    void reclass(int emptied, int filled)
     {
         if (!prepared)
             return;
-        reclass(a);
-        reclass(b);
-    }
-
-    // A cell c is the neighbour, in direction k, of c - offset and the
-    // landing of c - 2 * offset; those are the only bits it decides.
-    void reclass(int c)
-    {
         const classview b{cls};
         for (int k = 0; k < 6; ++k) {
             const int o = offsets[k];
-            const unsigned keep = ~(1u << k);
-            const int x = c - o, y = c - 2 * o;
-            step[x] = static_cast<unsigned char>((step[x] & keep) | b.land(c) << k);
-            jump[x] = static_cast<unsigned char>((jump[x] & keep) | (b.hop(c) & b.land(c + o)) << k);
-            jump[y] = static_cast<unsigned char>((jump[y] & keep) | (b.hop(c - o) & b.land(c)) << k);
+            const unsigned bit = 1u << k;
+            const auto set = [bit](unsigned char &mask, unsigned on) {
+                mask = static_cast<unsigned char>((mask & ~bit) | (on ? bit : 0));
+            };
+            set(step[emptied - o], 1);
+            set(jump[emptied - o], 0);
+            set(jump[emptied - 2 * o], b.hop(emptied - o));
+            set(step[filled - o], 0);
+            set(jump[filled - o], b.land(filled + o));
+            set(jump[filled - 2 * o], 0);
         }
     }
 
@@ -292,16 +326,18 @@ inline int sideof(char letter)
 // successor generation leaves it.
 void overflow(const position &pos);
 
-// With back set, the rearmost piece of each side counts once more (Back
-// Moves), which a move changes only when it moves the mover's rearmost piece
-// or goes behind it.
-// The cells a piece on from can reach: steps and chains of jumps.
+// The cells a piece on from can reach: steps and chains of jumps. Lists the
+// landings in queue and returns their number.
 template <class view>
-void reach(const view &board, int from, cellset &found)
+int reach(const view &board, int from, cellset &found, stampmarks &marks, std::int16_t *queue)
 {
     stepsinto(found, from, board.steps(from));
-    if (board.jumps(from))
-        addjumps(board, from, found);
+    if (!board.jumps(from))
+        return 0;
+    const int landings = addjumps(board, from, marks.fresh(), queue);
+    for (int k = 0; k < landings; ++k)
+        found.set(queue[k]);
+    return landings;
 }
 
 // Drops from found what successor generation leaves out for the piece of
@@ -335,11 +371,37 @@ inline void keepgenerated(cellset &found, int from, int side)
     }
 }
 
-// With back set, the rearmost piece of each side counts once more (Back
-// Moves), which a move changes only when it moves the mover's rearmost piece
-// or goes behind it.
-template <bool back, class view, class sink>
-int generatemoves(const position &pos, const view &board, int side, sink &out)
+// The destinations successor generation keeps for each piece, searched
+// afresh on the board.
+template <class view>
+struct freshdestinations {
+    const position &pos;
+    view board;
+    int side;
+    cellset found;
+    std::int16_t queue[paddedsize];
+
+    freshdestinations(const position &p, view b, int s) : pos(p), board(b), side(s) {}
+
+    const cellset &operator()(int, int from)
+    {
+        reach(board, from, found, pos.marks, queue);
+        keepgenerated(found, from, side);
+        return found;
+    }
+};
+
+// Successor generation for side from the destinations that source(p,
+// from) gives for the p-th piece, on from: in generation order (moving
+// piece's cell, then destination), at most maxsuccessors, each handed to
+// out.add(from, to, score) with the successor's score for side. Adds them
+// to nodes; at the limit shows "Movegen overflow" with the position on the
+// live board, as successor generation leaves it, and stops. Returns the
+// count. With back set, the rearmost piece of each side counts once more
+// (Back Moves), which a move changes only when it moves the mover's rearmost
+// piece or goes behind it.
+template <bool back, class sink, class source>
+int generatemoves(const position &pos, int side, sink &out, source &destinationsof)
 {
     const scoretable &table = *pos.table;
     const int *mine = side ? table.r : table.o;
@@ -350,9 +412,7 @@ int generatemoves(const position &pos, const view &board, int side, sink &out)
     int count = 0;
     for (int p = 0; p < (npieces < 10 ? npieces : 10); ++p) {
         const int from = pieces[p];
-        cellset found;
-        reach(board, from, found);
-        keepgenerated(found, from, side);
+        const cellset &found = destinationsof(p, from);
 
         int base = pos.score - mine[from];
         int other = 0;
@@ -392,23 +452,34 @@ int generatemoves(const position &pos, const view &board, int side, sink &out)
     return count;
 }
 
-// Successor generation for side, in generation order (moving piece's cell,
-// then destination), at most maxsuccessors, each handed to out.add(from,
-// to, score) with the successor's score for side. Adds them to nodes; at
-// the limit shows "Movegen overflow" with the position on the live board,
-// as successor generation leaves it, and stops. Returns the count.
+template <class sink, class source>
+int generatefrom(const position &pos, int side, sink &out, source &destinationsof)
+{
+    return pos.table->back ? generatemoves<true>(pos, side, out, destinationsof)
+                           : generatemoves<false>(pos, side, out, destinationsof);
+}
+
+// Successor generation for side, searching every piece's destinations.
 template <class sink>
 int generate(const position &pos, int side, sink &out)
 {
     if (pos.prepared) {
-        const maskview b = pos.view();
-        return pos.table->back ? generatemoves<true>(pos, b, side, out)
-                               : generatemoves<false>(pos, b, side, out);
+        freshdestinations<maskview> fresh(pos, pos.view(), side);
+        return generatefrom(pos, side, out, fresh);
     }
-    const classview b{pos.cls};
-    return pos.table->back ? generatemoves<true>(pos, b, side, out)
-                           : generatemoves<false>(pos, b, side, out);
+    freshdestinations<classview> fresh(pos, classview{pos.cls}, side);
+    return generatefrom(pos, side, out, fresh);
 }
+
+// A sink that stores the moves.
+struct store {
+    move *moves;
+    int n = 0;
+    void add(int from, int to, int score)
+    {
+        moves[n++] = {static_cast<std::int16_t>(from), static_cast<std::int16_t>(to), score};
+    }
+};
 
 // The same, storing the moves.
 int generate(const position &pos, int side, move *moves);

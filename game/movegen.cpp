@@ -18,19 +18,6 @@ int msgbox(const char *text)
 
 namespace engine {
 
-namespace {
-
-struct store {
-    move *moves;
-    int n = 0;
-    void add(int from, int to, int score)
-    {
-        moves[n++] = {static_cast<std::int16_t>(from), static_cast<std::int16_t>(to), score};
-    }
-};
-
-} // namespace
-
 int generate(const position &pos, int side, move *moves)
 {
     store out{moves};

@@ -42,7 +42,8 @@ void findmoves(int start, char *map)
 void findjumps(int from, char *map)
 {
     bytemap found{map};
-    engine::addjumps(liveview{}, from, found);
+    std::int16_t queue[engine::paddedsize];
+    engine::addjumps(liveview{}, from, found, queue);
 }
 
 bool gameover()

@@ -12,12 +12,29 @@ bool curbestmovefirst = true;
 
 namespace {
 
+using engine::cellset;
 using engine::move;
+
+// What a piece found at a node two plies above the leaves: how many
+// successors it makes and the best score it adds, and every cell whose class
+// its search depended on. While none of those cells changes, the same piece
+// finds the same again.
+struct piecemoves {
+    int from;
+    int count;
+    int best; // the highest sign * contribution of a destination
+    cellset read;
+};
 
 // What one expanded node keeps while its successors are searched.
 struct plyframe {
     move moves[maxsuccessors];
     unsigned char order[maxsuccessors];
+    int score[maxsuccessors]; // the scores of order's entries, in the same places
+    const move *current = nullptr; // the successor being searched
+    piecemoves pieces[10];
+    int npieces = 0;
+    bool recorded = false;
 };
 
 // One search over one position played forward and back in place. The frames
@@ -32,6 +49,11 @@ public:
         pos.prepare();
         sort = cursortmoves;
         bestfirst = !cursortmoves && curbestmovefirst;
+        // One ply above the leaves an ordered search needs only the count
+        // and the best score, which pieces untouched by the last two moves
+        // can take from two plies before. Back Moves scores depend on other
+        // pieces and are always worked out afresh.
+        reuse = (sort || bestfirst) && !pos.table->back;
     }
 
     engine::position pos;
@@ -48,31 +70,22 @@ public:
     }
 
     // Generates the successors of the current position for side into the
-    // frame of depth and returns their count.
-    int generate(int depth, int side) { return engine::generate(pos, side, frame(depth).moves); }
-
-    // Starts the search order of a frame: generation order, with the best
-    // first under "Best Move First" alone.
-    void startorder(plyframe &f, int count) const
+    // frame of depth and starts their search order: generation order, with
+    // the best first under "Best Move First" alone. Returns the count.
+    int generate(int depth, int side)
     {
-        for (int k = 0; k < count; ++k)
+        plyframe &f = frame(depth);
+        const int count = engine::generate(pos, side, f.moves);
+        for (int k = 0; k < count; ++k) {
             f.order[k] = static_cast<unsigned char>(k);
+            f.score[k] = f.moves[k].score;
+        }
         if (bestfirst)
             pass(f, 0, count);
-    }
-
-    // Exchanges the best of the entries k.. into entry k the way the
-    // ordering's exchange sort does; k = 0 alone is "Best Move First".
-    static void pass(plyframe &f, int k, int count)
-    {
-        int best = f.moves[f.order[k]].score;
-        for (int q = k + 1; q < count; ++q) {
-            const int s = f.moves[f.order[q]].score;
-            if (best < s) {
-                std::swap(f.order[k], f.order[q]);
-                best = s;
-            }
-        }
+        f.recorded = false;
+        if (reuse && depth + 3 == curplies)
+            record(f, side);
+        return count;
     }
 
     // The k-th successor in search order. Sorting runs pass by pass as the
@@ -82,7 +95,8 @@ public:
     {
         if (sort && k < count - 1)
             pass(f, k, count);
-        return f.moves[f.order[k]];
+        f.current = &f.moves[f.order[k]];
+        return *f.current;
     }
 
     // Score for side of its successor m, searched at depth with the window
@@ -103,6 +117,67 @@ public:
     plyframe &frame(int depth) { return frames[static_cast<std::size_t>(depth - rootdepth)]; }
 
 private:
+    // Exchanges the best of the entries k.. into entry k the way the
+    // ordering's exchange sort does; k = 0 alone is "Best Move First".
+    static void pass(plyframe &f, int k, int count)
+    {
+        int best = f.score[k];
+        for (int q = k + 1; q < count; ++q) {
+            if (best < f.score[q]) {
+                std::swap(f.order[k], f.order[q]);
+                std::swap(f.score[k], f.score[q]);
+                best = f.score[k];
+            }
+        }
+    }
+
+    // Count and best contribution of the kept destinations of the piece on
+    // from in the current position; read gets the cells its search read.
+    void piece(int side, int from, piecemoves &out, cellset *read)
+    {
+        const engine::maskview view = pos.view();
+        cellset found;
+        std::int16_t landings[engine::paddedsize];
+        const int n = engine::reach(view, from, found, pos.marks, landings);
+        if (read) {
+            // What the search from the start and from every landing read:
+            // the six neighbours, and beyond each occupied one its landing.
+            read->clear();
+            const engine::classview cls{pos.cls};
+            for (int k = -1; k < n; ++k) {
+                const int x = k < 0 ? from : landings[k];
+                for (int d : engine::offsets) {
+                    read->set(x + d);
+                    if (cls.hop(x + d))
+                        read->set(x + 2 * d);
+                }
+            }
+        }
+        engine::keepgenerated(found, from, side);
+        const int *mine = side ? pos.table->r : pos.table->o;
+        const int sign = side ? 1 : -1;
+        out.from = from;
+        out.count = 0;
+        out.best = -infinity;
+        for (int w = 0; w < static_cast<int>(sizeof found.w / sizeof found.w[0]); ++w)
+            for (std::uint64_t bits = found.w[w]; bits; bits &= bits - 1) {
+                ++out.count;
+                out.best = std::max(out.best, sign * mine[(w << 6) + __builtin_ctzll(bits)]);
+            }
+    }
+
+    // Keeps what every piece of side finds at a node two plies above the
+    // leaves, for the nodes one ply above them.
+    void record(plyframe &f, int side)
+    {
+        f.npieces = pos.npieces[side];
+        if (f.npieces > 10)
+            return;
+        for (int p = 0; p < f.npieces; ++p)
+            piece(side, pos.piece[side][p], f.pieces[p], &f.pieces[p].read);
+        f.recorded = true;
+    }
+
     // Takes the best successor score; ordered searches visit the best
     // first, and after it no leaf can raise alpha or cut off.
     struct best {
@@ -124,15 +199,65 @@ private:
         }
     };
 
+    // Count and best score of the successors of side one ply above the
+    // leaves, from what the pieces found two plies up where the two moves
+    // since then left their cells alone. -1 when that is not known, or when
+    // the count reaches the limit, whose box needs the successors in order.
+    int reused(int depth, int side, int &top)
+    {
+        if (depth - 2 < rootdepth)
+            return -1;
+        const plyframe &up = frame(depth - 2);
+        if (!up.recorded)
+            return -1;
+        const move &mine = *up.current;
+        const move &theirs = *frame(depth - 1).current;
+        const int *contribution = side ? pos.table->r : pos.table->o;
+        const int sign = side ? 1 : -1;
+        int count = 0;
+        top = -infinity;
+        const auto add = [&](const piecemoves &p) {
+            if (p.count == 0)
+                return;
+            count += p.count;
+            top = std::max(top, sign * (pos.score - contribution[p.from]) + p.best);
+        };
+        piecemoves fresh;
+        for (int k = 0; k < up.npieces; ++k) {
+            const piecemoves &p = up.pieces[k];
+            if (p.from == mine.from)
+                continue;
+            if (p.read.test(mine.from) || p.read.test(mine.to) || p.read.test(theirs.from) ||
+                p.read.test(theirs.to)) {
+                piece(side, p.from, fresh, nullptr);
+                add(fresh);
+            } else {
+                add(p);
+            }
+        }
+        piece(side, mine.to, fresh, nullptr);
+        add(fresh);
+        if (count >= maxsuccessors)
+            return -1;
+        nodes += count;
+        return count;
+    }
+
     // A position one ply above curplies: every successor is a leaf scored as
     // it was generated, so none is stored or played.
     int lastply(int depth, int side, int beta, int alpha, int &leafdepth)
     {
-        int count;
+        int count = -1;
         if (sort || bestfirst) {
-            best out;
-            count = engine::generate(pos, side, out);
-            alpha = out.top > alpha ? out.top : alpha;
+            int top;
+            if (reuse)
+                count = reused(depth, side, top);
+            if (count < 0) {
+                best out;
+                count = engine::generate(pos, side, out);
+                top = out.top;
+            }
+            alpha = std::max(alpha, top);
         } else {
             inorder out{alpha, beta};
             count = engine::generate(pos, side, out);
@@ -156,7 +281,6 @@ private:
             return side ? pos.score : -pos.score;
         }
         plyframe &f = frame(depth);
-        startorder(f, count);
         for (int k = 0; k < count; ++k) {
             const move &m = successor(f, k, count);
             const int v = child(m, depth + 1, side, -alpha, -beta, leafdepth);
@@ -170,7 +294,7 @@ private:
 
     std::vector<plyframe> frames;
     int rootdepth;
-    bool sort, bestfirst;
+    bool sort, bestfirst, reuse;
 };
 
 } // namespace
@@ -193,7 +317,6 @@ void bestmove(const char *position, int depth, char side, int number, char *resu
     const int me = engine::sideof(side);
     const int count = s.generate(depth, me);
     plyframe &f = s.frame(depth);
-    s.startorder(f, count);
     int best = -infinity;
     int chosenleafdepth = curplies;
     int leafdepth = curplies;
