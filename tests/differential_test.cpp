@@ -174,6 +174,12 @@ void scattered(std::vector<testposition> &out, int count)
     }
 }
 
+board shuffling()
+{
+    return makeboard({22, 38, 39, 40, 55, 56, 57, 58, 266, 68},
+                     {4, 21, 230, 231, 232, 233, 248, 249, 250, 220});
+}
+
 void handmade(std::vector<testposition> &out)
 {
     std::vector<testposition> made;
@@ -234,6 +240,9 @@ void handmade(std::vector<testposition> &out)
                     makeboard({4, 21, 22, 38, 39, 40, 55, 56, 57, 58},
                               {230, 231, 232, 233, 248, 249, 250, 266, 110, 144}),
                     'r'});
+    // Few moves a side: each has one piece that only shuffles along a row
+    // while the forward-only filter is on, so deep searches stay small.
+    made.push_back({"shuffling endgame", shuffling(), 'o'});
     // Pieces packed in the middle: many jumps, many successors.
     made.push_back({"packed middle",
                     makeboard({126, 127, 128, 143, 144, 145, 161, 162, 163, 110},
@@ -329,7 +338,7 @@ struct check {
 // every position, and at 4 plies on every sixteenth, the rest getting one
 // combination each at 4 plies in rotation; a few searches at 5 plies. Quick
 // runs: the hand-made positions and every tenth other one at 1 and 2 plies,
-// and one combination at 3.
+// and one combination at 3; every fortieth at 4 plies, ordered.
 std::vector<check> plan(bool full)
 {
     std::vector<check> checks;
@@ -350,6 +359,8 @@ std::vector<check> plan(bool full)
                 everything(p, 2);
                 rotating(p, 3);
             }
+            if (p % 40 == 0)
+                checks.push_back({p, 1 + p / 40 % 4, 4, 7});
             continue;
         }
         for (int plies = 1; plies <= 3; ++plies)
@@ -464,6 +475,33 @@ TEST(DifferentialPositions, SuccessorsScoresAndDestinationsAgree)
             EXPECT_EQ(0, std::memcmp(map, theirs, boardsize)) << p.name << ", jumps of " << i;
         }
     }
+}
+
+// Deep searches: the same as the reference at 8 plies, and at 12 (deeper
+// than the reference can go in a test) a successor and no stack overflow.
+TEST(DifferentialPositions, DeepSearches)
+{
+    hooked h;
+    const testposition p{"shuffling endgame", shuffling(), 'o'};
+    for (char side : {'o', 'r'}) {
+        testposition q = p;
+        q.side = side;
+        EXPECT_TRUE(samesearch(q, 3, 8, 7));
+        EXPECT_TRUE(samesearch(q, 4, 8, 3));
+    }
+    setparameters(12, optionsof(7));
+    nodes = 0;
+    board result;
+    bestmove(p.cells.data(), 0, p.side, 3, result.data());
+    EXPECT_GT(nodes, 100000);
+    curoptmovegen = true;
+    successorlist *list = new successorlist;
+    const int count = movegen(p.cells.data(), p.side, *list);
+    bool found = false;
+    for (int k = 0; k < count; ++k)
+        found = found || std::memcmp(list->boards[k], result.data(), boardsize) == 0;
+    delete list;
+    EXPECT_TRUE(found);
 }
 
 // alphabeta on its own, with windows of every kind, returns what the
