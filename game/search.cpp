@@ -15,6 +15,12 @@ namespace {
 using engine::cellset;
 using engine::move;
 
+// Step directions as bits 0 to 5 (directions 1 to 6): up-left, up-right,
+// right, down-right, down-left, left.
+constexpr unsigned rightward = 1u << 2, leftward = 1u << 5;
+constexpr unsigned stepsup = 1u << 0 | 1u << 1 | rightward | leftward;
+constexpr unsigned stepsdown = 1u << 3 | 1u << 4 | rightward | leftward;
+
 // What a piece found at a node two plies above the leaves: how many
 // successors it makes and the best score it adds, and every cell whose class
 // its search depended on. While none of those cells changes, the same piece
@@ -131,17 +137,54 @@ private:
         }
     }
 
-    // Count and best contribution of the kept destinations of the piece on
-    // from in the current position; read gets the cells its search read.
+    // Count and best contribution of the destinations successor generation
+    // keeps for the piece of side on from in the current position (in any
+    // order: no bitset needed); read gets the cells its search read.
     void piece(int side, int from, piecemoves &out, cellset *read)
     {
         const engine::maskview view = pos.view();
-        cellset found;
+        const int *mine = side ? pos.table->r : pos.table->o;
+        const int sign = side ? 1 : -1;
+        out.from = from;
+        out.count = 0;
+        out.best = -infinity;
+        const auto take = [&](int to) {
+            ++out.count;
+            out.best = std::max(out.best, sign * mine[to]);
+        };
+
+        // Steps: forward-only keeps the sideways ones and those of the
+        // side's own direction; the goal camp's middle step is never kept.
+        unsigned steps = view.steps(from);
+        if (curoptmovegen)
+            steps &= side ? stepsdown : stepsup;
+        const int goalstep = (side ? 231 : 56) + engine::margin;
+        if (from == goalstep)
+            steps &= ~rightward;
+        else if (from == goalstep + 1)
+            steps &= ~leftward;
+        for (; steps; steps &= steps - 1)
+            take(from + engine::offsets[__builtin_ctz(steps)]);
+
+        // Jumps: forward-only keeps the landings up to the end of the row
+        // for 'o', from its start for 'r'.
         std::int16_t landings[engine::paddedsize];
-        const int n = engine::reach(view, from, found, pos.marks, landings);
+        const int n = view.jumps(from) ? engine::addjumps(view, from, pos.marks.fresh(), landings) : 0;
+        int lo = 0, hi = engine::paddedsize;
+        if (curoptmovegen) {
+            const int rowstart = engine::margin + engine::rowof(from) * boardrows;
+            if (side)
+                lo = rowstart;
+            else
+                hi = rowstart + boardrows;
+        }
+        for (int k = 0; k < n; ++k)
+            if (landings[k] >= lo && landings[k] < hi)
+                take(landings[k]);
+
         if (read) {
-            // What the search from the start and from every landing read:
-            // the six neighbours, and beyond each occupied one its landing.
+            // The search from the start and from every landing read the six
+            // neighbours, and beyond each occupied one its landing.
             read->clear();
             const engine::classview cls{pos.cls};
             for (int k = -1; k < n; ++k) {
@@ -153,17 +196,6 @@ private:
                 }
             }
         }
-        engine::keepgenerated(found, from, side);
-        const int *mine = side ? pos.table->r : pos.table->o;
-        const int sign = side ? 1 : -1;
-        out.from = from;
-        out.count = 0;
-        out.best = -infinity;
-        for (int w = 0; w < static_cast<int>(sizeof found.w / sizeof found.w[0]); ++w)
-            for (std::uint64_t bits = found.w[w]; bits; bits &= bits - 1) {
-                ++out.count;
-                out.best = std::max(out.best, sign * mine[(w << 6) + __builtin_ctzll(bits)]);
-            }
     }
 
     // Keeps what every piece of side finds at a node two plies above the
