@@ -6,143 +6,88 @@
 
 #include <cstring>
 
-#include "board.h"
+#include "players.h"
 #include "positions.h"
-#include "reference.h"
-#include "rules.h"
-#include "search.h"
 
 namespace {
 
 constexpr int number = 3;
+
+using benchplayers::engine;
+using benchplayers::reference;
 
 const std::vector<benchpositions::position> &positions()
 {
     return benchpositions::midgame();
 }
 
-void setdefaults(int plies)
+long positioncount()
 {
-    curplies = reference::curplies = plies;
-    curoptmovegen = reference::curoptmovegen = true;
-    cursortmoves = reference::cursortmoves = true;
-    curbestmovefirst = reference::curbestmovefirst = true;
+    return static_cast<long>(positions().size());
 }
 
 // Destinations of every piece of the side to move, per position.
+template <class player>
 void BM_findmoves(benchmark::State &state)
 {
     char map[boardsize];
     for (auto _ : state) {
         for (const auto &p : positions()) {
-            std::memcpy(cells, p.board, boardsize);
+            std::memcpy(player::live(), p.board, boardsize);
             for (int i = 0; i < boardsize; ++i)
                 if (p.board[i] == p.side) {
-                    findmoves(i, map);
+                    player::findmoves(i, map);
                     benchmark::DoNotOptimize(map);
                 }
         }
     }
-    state.SetItemsProcessed(state.iterations() * static_cast<long>(positions().size()) * 10);
+    state.SetItemsProcessed(state.iterations() * positioncount() * 10);
 }
-BENCHMARK(BM_findmoves);
+BENCHMARK_TEMPLATE(BM_findmoves, engine);
+BENCHMARK_TEMPLATE(BM_findmoves, reference);
 
-void BM_reference_findmoves(benchmark::State &state)
-{
-    char map[boardsize];
-    for (auto _ : state) {
-        for (const auto &p : positions()) {
-            std::memcpy(reference::cells, p.board, boardsize);
-            for (int i = 0; i < boardsize; ++i)
-                if (p.board[i] == p.side) {
-                    reference::findmoves(i, map);
-                    benchmark::DoNotOptimize(map);
-                }
-        }
-    }
-    state.SetItemsProcessed(state.iterations() * static_cast<long>(positions().size()) * 10);
-}
-BENCHMARK(BM_reference_findmoves);
-
+template <class player>
 void BM_movegen(benchmark::State &state)
 {
-    setdefaults(3);
-    static successorlist list;
+    player::setoptions(3, true, true, true);
     for (auto _ : state)
-        for (const auto &p : positions()) {
-            movegen(p.board, p.side, list);
-            benchmark::DoNotOptimize(list.count);
-        }
-    state.SetItemsProcessed(state.iterations() * static_cast<long>(positions().size()));
+        for (const auto &p : positions())
+            benchmark::DoNotOptimize(player::movegen(p.board, p.side));
+    state.SetItemsProcessed(state.iterations() * positioncount());
 }
-BENCHMARK(BM_movegen);
+BENCHMARK_TEMPLATE(BM_movegen, engine);
+BENCHMARK_TEMPLATE(BM_movegen, reference);
 
-void BM_reference_movegen(benchmark::State &state)
-{
-    setdefaults(3);
-    for (auto _ : state)
-        for (const auto &p : positions()) {
-            reference::successorlist *list = reference::movegen(p.board, p.side);
-            benchmark::DoNotOptimize(list->count);
-            reference::release(list);
-        }
-    state.SetItemsProcessed(state.iterations() * static_cast<long>(positions().size()));
-}
-BENCHMARK(BM_reference_movegen);
-
+template <class player>
 void BM_evaluate(benchmark::State &state)
 {
     for (auto _ : state)
         for (const auto &p : positions())
-            benchmark::DoNotOptimize(evaluate(p.board, p.side, number));
-    state.SetItemsProcessed(state.iterations() * static_cast<long>(positions().size()));
+            benchmark::DoNotOptimize(player::evaluate(p.board, p.side, number));
+    state.SetItemsProcessed(state.iterations() * positioncount());
 }
-BENCHMARK(BM_evaluate);
+BENCHMARK_TEMPLATE(BM_evaluate, engine);
+BENCHMARK_TEMPLATE(BM_evaluate, reference);
 
-void BM_reference_evaluate(benchmark::State &state)
-{
-    for (auto _ : state)
-        for (const auto &p : positions())
-            benchmark::DoNotOptimize(reference::evaluate(p.board, p.side, number));
-    state.SetItemsProcessed(state.iterations() * static_cast<long>(positions().size()));
-}
-BENCHMARK(BM_reference_evaluate);
-
-// One computer move per position; time per position and nodes per second.
+// One computer move per position; items are moves, and nodes per second.
+template <class player>
 void BM_bestmove(benchmark::State &state)
 {
-    setdefaults(static_cast<int>(state.range(0)));
+    player::setoptions(static_cast<int>(state.range(0)), true, true, true);
     char result[boardsize];
     long total = 0;
     for (auto _ : state)
         for (const auto &p : positions()) {
-            nodes = 0;
-            bestmove(p.board, 0, p.side, number, result);
-            total += nodes;
+            total += player::bestmove(p.board, p.side, number, result);
             benchmark::DoNotOptimize(result);
         }
-    state.SetItemsProcessed(state.iterations() * static_cast<long>(positions().size()));
-    state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(total), benchmark::Counter::kIsRate);
+    state.SetItemsProcessed(state.iterations() * positioncount());
+    state.counters["nodes/s"] =
+        benchmark::Counter(static_cast<double>(total), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_bestmove)->DenseRange(3, 6)->Unit(benchmark::kMillisecond);
-
-void BM_reference_bestmove(benchmark::State &state)
-{
-    setdefaults(static_cast<int>(state.range(0)));
-    char result[boardsize];
-    long total = 0;
-    for (auto _ : state)
-        for (const auto &p : positions()) {
-            reference::nodes = 0;
-            reference::bestmove(p.board, 0, p.side, number, result);
-            total += reference::nodes;
-            benchmark::DoNotOptimize(result);
-        }
-    state.SetItemsProcessed(state.iterations() * static_cast<long>(positions().size()));
-    state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(total), benchmark::Counter::kIsRate);
-}
+BENCHMARK_TEMPLATE(BM_bestmove, engine)->DenseRange(3, 6)->Unit(benchmark::kMillisecond);
 // Six plies would take the reference minutes.
-BENCHMARK(BM_reference_bestmove)->DenseRange(3, 5)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_bestmove, reference)->DenseRange(3, 5)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

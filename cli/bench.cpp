@@ -11,9 +11,8 @@
 
 #include "board.h"
 #include "cli.h"
+#include "players.h"
 #include "positions.h"
-#include "reference.h"
-#include "search.h"
 
 namespace {
 
@@ -47,37 +46,16 @@ std::string movetext(const char *before, const char *after, char side)
     return std::to_string(from) + "-" + std::to_string(to);
 }
 
-figures runengine(int plies, int number)
+template <class player>
+figures run(int plies, int number)
 {
-    curplies = plies;
-    curoptmovegen = cursortmoves = curbestmovefirst = true;
+    player::setoptions(plies, true, true, true);
     figures f;
     for (const auto &p : benchpositions::midgame()) {
         char result[boardsize];
-        nodes = 0;
         const auto start = clock::now();
-        bestmove(p.board, 0, p.side, number, result);
+        f.nodes += player::bestmove(p.board, p.side, number, result);
         const double s = std::chrono::duration<double>(clock::now() - start).count();
-        f.nodes += nodes;
-        f.seconds += s;
-        f.worst = std::max(f.worst, s);
-        f.moves.push_back(movetext(p.board, result, p.side));
-    }
-    return f;
-}
-
-figures runreference(int plies, int number)
-{
-    reference::curplies = plies;
-    reference::curoptmovegen = reference::cursortmoves = reference::curbestmovefirst = true;
-    figures f;
-    for (const auto &p : benchpositions::midgame()) {
-        char result[boardsize];
-        reference::nodes = 0;
-        const auto start = clock::now();
-        reference::bestmove(p.board, 0, p.side, number, result);
-        const double s = std::chrono::duration<double>(clock::now() - start).count();
-        f.nodes += reference::nodes;
         f.seconds += s;
         f.worst = std::max(f.worst, s);
         f.moves.push_back(movetext(p.board, result, p.side));
@@ -147,7 +125,7 @@ int runbench(int argc, char **argv)
                 "       nodes      time     nodes/s      mean     worst | speed-up  same moves\n");
     bool allsame = true;
     for (int d = 1; d <= plies; ++d) {
-        const figures mine = runengine(d, heuristicnumber);
+        const figures mine = run<benchplayers::engine>(d, heuristicnumber);
         std::printf("%5d |", d);
         printside(mine, positions);
         if (d > referenceplies) {
@@ -155,7 +133,7 @@ int runbench(int argc, char **argv)
             std::fflush(stdout);
             continue;
         }
-        const figures theirs = runreference(d, heuristicnumber);
+        const figures theirs = run<benchplayers::reference>(d, heuristicnumber);
         printside(theirs, positions);
         const bool same = mine.moves == theirs.moves && mine.nodes == theirs.nodes;
         allsame = allsame && same;

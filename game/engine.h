@@ -241,32 +241,20 @@ struct position {
     // Whether the successor made by m of side is a finished game.
     bool overafter(const move &m, int side) const
     {
-        const int mine = goal[side] + goalgain(m, side);
+        const int mine = goal[side] + goalgain(m.from, m.to, side);
         return mine == 10 || goal[1 - side] == 10;
     }
 
     void play(const move &m, int side)
     {
-        cell[m.from] = 'c';
-        cell[m.to] = side ? 'r' : 'o';
-        cls[m.from] = empty;
-        cls[m.to] = occupied;
-        reclass(m.from, m.to);
-        shift(piece[side], npieces[side], m.from, m.to);
+        relocate(side, m.from, m.to);
         score = side ? m.score : -m.score;
-        goal[side] += goalgain(m, side);
     }
 
     void unplay(const move &m, int side, int oldscore)
     {
-        cell[m.to] = 'c';
-        cell[m.from] = side ? 'r' : 'o';
-        cls[m.to] = empty;
-        cls[m.from] = occupied;
-        reclass(m.to, m.from);
-        shift(piece[side], npieces[side], m.to, m.from);
+        relocate(side, m.to, m.from);
         score = oldscore;
-        goal[side] -= goalgain(m, side);
     }
 
 private:
@@ -294,9 +282,22 @@ private:
         }
     }
 
-    static int goalgain(const move &m, int side)
+    // What moving a piece of side changes in its goal-camp count.
+    static int goalgain(int from, int to, int side)
     {
-        return (camps.bits[m.to] >> side & 1) - (camps.bits[m.from] >> side & 1);
+        return (camps.bits[to] >> side & 1) - (camps.bits[from] >> side & 1);
+    }
+
+    // Moves a piece of side from one cell to another.
+    void relocate(int side, int from, int to)
+    {
+        cell[from] = 'c';
+        cell[to] = side ? 'r' : 'o';
+        cls[from] = empty;
+        cls[to] = occupied;
+        reclass(from, to);
+        shift(piece[side], npieces[side], from, to);
+        goal[side] += goalgain(from, to, side);
     }
 
     // Moves one entry of an ascending list from one value to another and
