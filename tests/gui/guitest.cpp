@@ -1,0 +1,108 @@
+#include "guitest.h"
+
+#include <cstring>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include "Main.h"
+#include "board.h"
+#include "state.h"
+
+void openwindows()
+{
+    resetstate();
+    setupapplication();
+    createwindows();
+    cc->show();
+    if (!QTest::qWaitForWindowExposed(cc))
+        qFatal("main window not exposed");
+}
+
+void closewindows()
+{
+    destroywindows();
+}
+
+void fasttimers()
+{
+    cc->gametimer->setInterval(1);
+    cc->blinktimer->setInterval(1);
+    blinks = 0;
+}
+
+QPoint boxcentre(int index)
+{
+    int x, y;
+    cellxy(index, x, y);
+    return {x + 6, y + 6};
+}
+
+void clickboard(QPoint at, int button)
+{
+    const Qt::MouseButton b = button == 1   ? Qt::LeftButton
+                              : button == 2 ? Qt::RightButton
+                                            : Qt::MiddleButton;
+    QTest::mouseClick(cc->board, b, Qt::NoModifier, at);
+}
+
+void clickcell(int index, int button)
+{
+    clickboard(boxcentre(index), button);
+}
+
+QRgb boardpixel(int x, int y)
+{
+    return cc->board->picture.pixel(x, y);
+}
+
+QRgb discfill(int index)
+{
+    int x, y;
+    cellxy(index, x, y);
+    return boardpixel(x + 5, y + 5);
+}
+
+QRgb discoutline(int index)
+{
+    int x, y;
+    cellxy(index, x, y);
+    return boardpixel(x + 5, y - 2);
+}
+
+void onmodal(std::function<void(QWidget *)> action)
+{
+    auto *poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            action(modal);
+        }
+    });
+    poll->start(5);
+}
+
+void answermodal(const QString &button)
+{
+    onmodal([button](QWidget *modal) {
+        for (QAbstractButton *b : modal->findChildren<QAbstractButton *>())
+            if (b->text().remove('&') == button) {
+                b->click();
+                return;
+            }
+        qFatal("no button %s", qPrintable(button));
+    });
+}
+
+QString boardtext()
+{
+    return QString::fromLatin1(cells, boardsize);
+}
+
+void setboard(const char *letters)
+{
+    std::memcpy(cells, letters, boardsize);
+}
