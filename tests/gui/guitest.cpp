@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -74,7 +75,8 @@ QRgb discoutline(int index)
 
 void onmodal(std::function<void(QWidget *)> action)
 {
-    auto *poll = new QTimer(qApp);
+    // Owned by the main window, so a box that never came does not outlive the test.
+    auto *poll = new QTimer(cc);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
         if (QWidget *modal = QApplication::activeModalWidget()) {
             poll->stop();
@@ -105,4 +107,42 @@ QString boardtext()
 void setboard(const char *letters)
 {
     std::memcpy(cells, letters, boardsize);
+}
+
+statuslog::statuslog()
+{
+    cc->gametimer->installEventFilter(this);
+    cc->blinktimer->installEventFilter(this);
+}
+
+void statuslog::sample()
+{
+    const QString text = cc->statuslabel->text();
+    if (texts.isEmpty() || texts.last() != text)
+        texts << text;
+}
+
+QStringList statuslog::seen()
+{
+    sample();
+    return texts;
+}
+
+bool statuslog::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == QEvent::Timer)
+        sample();
+    return false;
+}
+
+tickcounter::tickcounter()
+{
+    cc->gametimer->installEventFilter(this);
+}
+
+bool tickcounter::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == QEvent::Timer)
+        count++;
+    return false;
 }

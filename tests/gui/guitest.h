@@ -5,8 +5,10 @@
 #include <functional>
 
 #include <QImage>
+#include <QObject>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -40,3 +42,28 @@ void answermodal(const QString &button);
 // The board as a string of 289 letters, and back.
 QString boardtext();
 void setboard(const char *letters);
+
+// The status texts in the order they were shown, sampled whenever one of the
+// main window's timers fires (before its handler runs) and when asked.
+class statuslog : public QObject {
+public:
+    statuslog();
+    QStringList seen();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void sample();
+    QStringList texts;
+};
+
+// Counts the ticks of gametimer from its creation.
+class tickcounter : public QObject {
+public:
+    tickcounter();
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
