@@ -1,0 +1,3 @@
+#include "hooks.h"
+
+gamehooks hooks;
