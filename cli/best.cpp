@@ -52,7 +52,7 @@ void printhelp()
     initboard();
     std::printf("  echo 'o %.*s' | \\\n    chinesecheckers-cli best --heuristic 3 --plies 3\n", boardsize, cells);
     std::fputs("prints the jump from 248 to 214, found among 810 positions (the time varies):\n"
-               "  248 214 810 2150\n",
+               "  248 214 810 615\n",
                stdout);
 }
 
@@ -64,11 +64,16 @@ int usageerror(const char *problem, const char *what = "")
     return 2;
 }
 
-bool parseint(const char *text, int &value)
+// Reads a whole decimal number that fills text; the reason when it fails.
+const char *parseint(const char *text, int &value)
 {
     const char *end = text + std::strlen(text);
     const auto [rest, error] = std::from_chars(text, end, value);
-    return error == std::errc() && rest == end && rest != text;
+    if (error == std::errc::result_out_of_range)
+        return " is out of range: ";
+    if (error != std::errc() || rest != end)
+        return " wants a whole number, not ";
+    return nullptr;
 }
 
 } // namespace
@@ -90,9 +95,8 @@ int runbest(int argc, char **argv)
             if (k + 1 == argc)
                 return usageerror("missing value after ", arg);
             int &value = isheuristic ? heuristicsetting : searchplies;
-            if (!parseint(argv[++k], value))
-                return usageerror(isheuristic ? "--heuristic wants a whole number, not " : "--plies wants a whole number, not ",
-                                  argv[k]);
+            if (const char *reason = parseint(argv[++k], value))
+                return usageerror((std::string(arg) + reason).c_str(), argv[k]);
             if (isheuristic && (value < 1 || value > 4))
                 return usageerror("--heuristic must be 1 to 4, not ", argv[k]);
             (isheuristic ? haveheuristic : haveplies) = true;

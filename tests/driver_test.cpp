@@ -1,7 +1,6 @@
 #include <set>
 #include <vector>
 
-#include "rules.h"
 #include "testboard.h"
 
 namespace {
@@ -103,16 +102,8 @@ TEST_F(drivertest, RandomMoveIsAnyLegalMoveOfAnyPiece)
 {
     const testboard b = withpieces({230, 233, 248, 249, 250, 266, 267, 284, 140, 141},
                                    {231, 4, 21, 22, 38, 39, 40, 55, 56, 57});
-    setcells(b);
-    std::set<piecemove> legal;
-    for (int piece = 0; piece < boardsize; ++piece) {
-        if (b[piece] != 'r')
-            continue;
-        char map[boardsize];
-        findmoves(piece, map);
-        for (int to : destinations(map))
-            legal.insert({piece, to});
-    }
+    const std::vector<piecemove> moves = legalmoves(b, 'r');
+    const std::set<piecemove> legal(moves.begin(), moves.end());
     ASSERT_TRUE(legal.count({231, 232}) && legal.count({231, 213}));
 
     std::mt19937 gen;

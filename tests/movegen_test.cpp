@@ -1,7 +1,6 @@
 #include <memory>
 #include <vector>
 
-#include "rules.h"
 #include "testboard.h"
 
 namespace {
@@ -113,16 +112,9 @@ TEST_F(movegentest, MoreThanAHundredMovesGiveTheFirstHundredAndOneBox)
 
     // Every forward or sideways move of o, in generation order.
     std::vector<piecemove> legal;
-    copyboard(b.data(), cells);
-    for (int piece = 0; piece < boardsize; ++piece) {
-        if (b[piece] != 'o')
-            continue;
-        char map[boardsize];
-        findmoves(piece, map);
-        for (int to : destinations(map))
-            if (to / 17 <= piece / 17)
-                legal.push_back({piece, to});
-    }
+    for (const auto &m : legalmoves(b, 'o'))
+        if (m.second / 17 <= m.first / 17)
+            legal.push_back(m);
     ASSERT_GT(legal.size(), 100u);
     legal.resize(100);
 

@@ -1,4 +1,3 @@
-#include "rules.h"
 #include "testboard.h"
 
 namespace {

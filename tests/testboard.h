@@ -14,6 +14,7 @@
 #include "board.h"
 #include "driver.h"
 #include "hooks.h"
+#include "rules.h"
 #include "search.h"
 #include "state.h"
 
@@ -111,6 +112,23 @@ inline std::vector<piecemove> successormoves(const char *board, const successorl
     std::vector<piecemove> result;
     for (int k = 0; k < list.count; ++k)
         result.push_back(movebetween(board, list.boards[k]));
+    return result;
+}
+
+// Every move the rules allow side on b, piece by piece in index order, then
+// by destination. Leaves b in cells.
+inline std::vector<piecemove> legalmoves(const testboard &b, char side)
+{
+    std::vector<piecemove> result;
+    copyboard(b.data(), cells);
+    for (int piece = 0; piece < boardsize; ++piece) {
+        if (b[piece] != side)
+            continue;
+        char map[boardsize];
+        findmoves(piece, map);
+        for (int to : destinations(map))
+            result.push_back({piece, to});
+    }
     return result;
 }
 
