@@ -159,6 +159,13 @@ TEST_F(drivertest, SideWithoutAMoveLeavesTheBoardAlone)
     EXPECT_FALSE(computermove());
     EXPECT_EQ(live(), b);
     EXPECT_TRUE(blinked.empty());
+
+    // Nothing to draw from at all: the random player gives up instead of
+    // drawing for ever.
+    const testboard hemmed = withpieces({4}, {21, 22, 38, 40});
+    setcells(hemmed);
+    EXPECT_FALSE(choosemove('o', 0, randomgen, from, to));
+    EXPECT_EQ(live(), hemmed);
 }
 
 TEST_F(drivertest, ElapsedMillisecondsAcrossASecondBoundary)
