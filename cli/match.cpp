@@ -57,10 +57,21 @@ const char help[] =
     "\n"
     "Exit status: 0 when the match has been played, 2 for bad usage.\n"
     "\n"
-    "Round robin, 4 games per pairing and colour (random opening 4, seed 1);\n"
-    "row against column, wins of the row player out of 8:\n";
+    "Round robin of scripts/roundrobin: 10 games per pairing and side, random\n"
+    "opening 4, seed 1, at most 400 moves; wins of the row player against the\n"
+    "column player, out of 20:\n"
+    "\n"
+    "        H1  H2:3  H3:3  H4:3  H5:3   wins  unfinished  moves to win  nodes/move\n"
+    "  H1     -     0     0     0     0      0          68             -           0\n"
+    "  H2:3   3     -     1     3     3     10          23         147.1        1814\n"
+    "  H3:3   4    17     -    11     7     39          26         109.7        1871\n"
+    "  H4:3   3    13     5     -     3     24          29         118.1        1696\n"
+    "  H5:3   2    17     9    13     -     41          26         106.9        1867\n"
+    "\n"
+    "Most unfinished games are stand-offs: pieces left behind in their home camp,\n"
+    "walled in by the other side, keep its goal from filling, or two searching\n"
+    "players move the same pieces back and forth without progress.\n";
 
-const char roundrobin[] = "ROUNDROBIN\n";
 
 struct matchoptions {
     computerplayer players[2];
@@ -113,7 +124,6 @@ int parseoptions(int argc, char **argv, matchoptions &o)
         const std::string_view arg = argv[i];
         if (arg == "-h" || arg == "--help") {
             std::fputs(help, stdout);
-            std::fputs(roundrobin, stdout);
             return 0;
         }
         if (arg == "--json") {
