@@ -85,9 +85,9 @@ struct matchoptions {
     std::string csvpath;
 };
 
-template <typename T> bool parsenumber(std::string_view text, T low, T high, T &value)
+bool parsenumber(std::string_view text, long long low, long long high, long long &value)
 {
-    T v{};
+    long long v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
     if (ec != std::errc() || end != text.data() + text.size() || v < low || v > high)
         return false;
