@@ -22,8 +22,8 @@ struct computerplayer {
     bool operator==(const computerplayer &) const = default;
 };
 
-// Deepest search a description may ask for; the search's time grows about
-// tenfold with every ply, so more would not finish a game anyway.
+// Deepest search a description may ask for; the search's time grows several
+// times over with every ply, so more would not finish a game anyway.
 constexpr int maxmatchplies = 10;
 
 // Reads "H<1-5>[:<plies>][,noopt][,nosort][,nobest]" (also "opt", "sort",
