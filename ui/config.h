@@ -6,9 +6,10 @@
 
 #include "ui_config.h"
 
-// Deepest search the dialog stores; larger entries are stored as this. The
-// help page (resources/index.htm, "plies") states the same number.
-constexpr int maxplies = 8;
+// Deepest search the dialog stores; larger entries are stored as this. Six
+// plies take one to three seconds on typical mid-game positions, seven up to
+// nine. The help page (resources/index.htm, "plies") states the same number.
+constexpr int maxplies = 6;
 
 // Decimal value of an edit's text: leading white space, an optional sign,
 // then digits up to the first non-digit. No digit gives 0; values beyond the

@@ -34,6 +34,11 @@ void fasttimers()
     blinks = 0;
 }
 
+QString status()
+{
+    return cc->statuslabel->text();
+}
+
 QPoint boxcentre(int index)
 {
     int x, y;

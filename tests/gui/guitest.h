@@ -21,6 +21,9 @@ void closewindows();
 // no blinking.
 void fasttimers();
 
+// The main window's status text.
+QString status();
+
 // Centre of a cell's box, in board image pixels.
 QPoint boxcentre(int index);
 void clickboard(QPoint at, int button = 1);

@@ -24,11 +24,6 @@ void humanturn()
     QTRY_VERIFY(acceptclicks);
 }
 
-QString status()
-{
-    return cc->statuslabel->text();
-}
-
 } // namespace
 
 class BoardTest : public QObject {

@@ -92,7 +92,7 @@ private slots:
         QFETCH(int, way);
         configure(
             [] {
-                ConfigDlg->plies1->setText("7");
+                ConfigDlg->plies1->setText("5");
                 ConfigDlg->player1->setCurrentIndex(1);
                 ConfigDlg->sortmoves2->setChecked(false);
             },
@@ -114,12 +114,12 @@ private slots:
         // the lists and boxes are loaded afresh from the settings.
         configure(
             [] {
-                QCOMPARE(ConfigDlg->plies1->text(), QString("7"));
+                QCOMPARE(ConfigDlg->plies1->text(), QString("5"));
                 QCOMPARE(ConfigDlg->player1->currentIndex(), 0);
                 QVERIFY(ConfigDlg->sortmoves2->isChecked());
             },
             pressok);
-        QCOMPARE(plies[0], 7);
+        QCOMPARE(plies[0], 5);
     }
 
     void okstoreseverycontrol()

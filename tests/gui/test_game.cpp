@@ -15,11 +15,6 @@
 
 namespace {
 
-QString status()
-{
-    return cc->statuslabel->text();
-}
-
 QString gamestate()
 {
     return cc->gameinprogresslabel->text();

@@ -68,11 +68,6 @@ QString initialboard()
     return boardtext();
 }
 
-QString status()
-{
-    return cc->statuslabel->text();
-}
-
 // Runs action inside the event loop at the first dispatch that finds when()
 // true. Each dispatch of the game handles the posted event once and posts it
 // again, so it reaches the dispatches inside a tick too.
@@ -148,6 +143,21 @@ void expectcleangame()
     QCOMPARE(totaltime[0] + totaltime[1] + movetime + nodes, 0);
     QVERIFY(!cc->blinktimer->isActive());
     QVERIFY(gameinprogress);
+}
+
+// Runs the application's event loop as the program does, until something
+// quits it; gives up with 99 after 20 s.
+int runprogram()
+{
+    QTimer::singleShot(20000, cc, [] { QCoreApplication::exit(99); });
+    return QApplication::exec();
+}
+
+void expectnomoreticks()
+{
+    tickcounter ticks;
+    QTest::qWait(100); // long enough for a couple of ticks, were any to come
+    QCOMPARE(ticks.count, 0);
 }
 
 } // namespace
@@ -380,27 +390,25 @@ private slots:
         QVERIFY(gameinprogress);
     }
 
-    // Closing while the move blinks: the move ends at once, is not counted,
-    // and no further turn is played.
+    // Closing while the move blinks: the program's event loop ends at once,
+    // the move is not counted, and no further turn is played.
     void closewhileblinking()
     {
         computerfirst();
         blinkwatch watch;
         watch.onfirst = [] { cc->close(); };
-        cc->startbtn->click();
-        QTRY_VERIFY(!watch.seen.isEmpty());
-        QTRY_VERIFY(!cc->isVisible());
-        tickcounter ticks;
-        QTest::qWait(100); // long enough for a couple of ticks, were any to come
-        QCOMPARE(ticks.count, 0);
+        QTimer::singleShot(0, cc, [] { cc->startbtn->click(); });
+        QCOMPARE(runprogram(), 0);
+        QVERIFY(!cc->isVisible() && !commentarydlg->isVisible());
         QVERIFY(!cc->gametimer->isActive() && !cc->blinktimer->isActive());
         QCOMPARE(watch.seen, QStringList({"black"}));
         QCOMPARE(movecount[0], 0);
-        QVERIFY(!commentarydlg->isVisible());
+        expectnomoreticks();
     }
 
     // Closing inside a "Movegen overflow" box: the box goes with the window,
-    // no other box of that search appears, and no further turn is played.
+    // no other box of that search appears, the event loop ends once the
+    // search is over, and no further turn is played.
     void closeinsidemovegenoverflowbox()
     {
         computerfirst();
@@ -418,17 +426,17 @@ private slots:
             onmodal(answer);
         };
         onmodal(answer);
-        cc->startbtn->click();
-        setboard(overflowboard);
-        QTRY_VERIFY(!cc->isVisible());
-        QTRY_VERIFY(!cc->gametimer->isActive());
+        QTimer::singleShot(0, cc, [] {
+            cc->startbtn->click();
+            setboard(overflowboard);
+        });
+        QCOMPARE(runprogram(), 0);
         QVERIFY(!boxstayed);
-        QVERIFY(!QApplication::activeModalWidget());
-        tickcounter ticks;
-        QTest::qWait(100); // long enough for a couple of ticks, were any to come
-        QCOMPARE(ticks.count, 0);
         QCOMPARE(boxes, 1);
+        QVERIFY(!cc->isVisible());
+        QVERIFY(!cc->gametimer->isActive());
         QCOMPARE(movecount[0], 0);
+        expectnomoreticks();
     }
 };
 
