@@ -109,6 +109,19 @@ QString boardtext()
     return QString::fromLatin1(cells, boardsize);
 }
 
+QString initialboard()
+{
+    QString board(boardsize, '0');
+    for (int i = 0; i < boardsize; i++)
+        if (instar(i))
+            board[i] = 'c';
+    for (int i = 0; i < 10; i++) {
+        board[topcamp[i]] = 'r';
+        board[bottomcamp[i]] = 'o';
+    }
+    return board;
+}
+
 void setboard(const char *letters)
 {
     std::memcpy(cells, letters, boardsize);

@@ -44,6 +44,7 @@ void answermodal(const QString &button);
 
 // The board as a string of 289 letters, and back.
 QString boardtext();
+QString initialboard(); // without touching cells
 void setboard(const char *letters);
 
 // The status texts in the order they were shown, sampled whenever one of the

@@ -49,23 +49,15 @@ static_assert(sizeof overflowboard == boardsize + 1);
 // back.
 QString blockedboard()
 {
-    initboard();
-    for (int i = 0; i < boardsize; i++)
-        if (cells[i] == 'o' || cells[i] == 'r')
-            cells[i] = 'c';
+    QString board = initialboard();
+    board.replace('o', 'c').replace('r', 'c');
     for (int i : topcamp)
-        cells[i] = 'o';
-    cells[4] = 'r';
-    cells[68] = 'o';
+        board[i] = 'o';
+    board[4] = 'r';
+    board[68] = 'o';
     for (int i : {69, 70, 212, 213, 214, 215, 216, 230, 231})
-        cells[i] = 'r';
-    return boardtext();
-}
-
-QString initialboard()
-{
-    initboard();
-    return boardtext();
+        board[i] = 'r';
+    return board;
 }
 
 // Runs action inside the event loop at the first dispatch that finds when()
@@ -311,6 +303,30 @@ private slots:
         QCOMPARE(movecount[0], 1);
         QCOMPARE(cells[214], 'o'); // the computer's jump 248 to 214
         QCOMPARE(cells[232], 'o');
+    }
+
+    // A move completed before the switch is still that human's move: the
+    // side does not move a second time as the computer.
+    void completedmovestaysthehumans()
+    {
+        playertype[1] = 0;
+        cc->startbtn->click();
+        QTRY_VERIFY(acceptclicks);
+        cc->pausebtn->click();
+        clickcell(230);
+        clickcell(212);
+        onmodal([](QWidget *) {
+            ConfigDlg->player1->setCurrentIndex(1);
+            ConfigDlg->plies1->setText("1");
+            ConfigDlg->OKBtn->click();
+        });
+        cc->btnConfigure->click();
+        cc->pausebtn->click();
+        QTRY_COMPARE(status(), QString("Player 2 First Move"));
+        QCOMPARE(movecount[0], 0);
+        QCOMPARE(cells[212], 'o');
+        QCOMPARE(boardtext().count('o'), 10);
+        QCOMPARE(cells[248], 'o');
     }
 
     // A completed move takes no further click, paused or not.
