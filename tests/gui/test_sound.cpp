@@ -137,6 +137,30 @@ void expectcleangame()
     QVERIFY(gameinprogress);
 }
 
+// Configure: Player 1 becomes the computer, both players search one ply.
+void player1tothecomputer()
+{
+    onmodal([](QWidget *) {
+        ConfigDlg->player1->setCurrentIndex(1);
+        ConfigDlg->plies1->setText("1");
+        ConfigDlg->plies2->setText("1");
+        ConfigDlg->OKBtn->click();
+    });
+    cc->btnConfigure->click();
+}
+
+// Two humans; the game paused during Player 1's turn, which then moves 230
+// to 212.
+void pausedhumanmove()
+{
+    playertype[1] = 0;
+    cc->startbtn->click();
+    QTRY_VERIFY(acceptclicks);
+    cc->pausebtn->click();
+    clickcell(230);
+    clickcell(212);
+}
+
 // Runs the application's event loop as the program does, until something
 // quits it; gives up with 99 after 20 s.
 int runprogram()
@@ -287,13 +311,7 @@ private slots:
         QTRY_VERIFY(acceptclicks);
         clickcell(232);
         QVERIFY(pieceselected);
-        onmodal([](QWidget *) {
-            ConfigDlg->player1->setCurrentIndex(1);
-            ConfigDlg->plies1->setText("1");
-            ConfigDlg->plies2->setText("1");
-            ConfigDlg->OKBtn->click();
-        });
-        cc->btnConfigure->click();
+        player1tothecomputer();
         QCOMPARE(boardtext().count('m'), 0);
         QVERIFY(!acceptclicks && !pieceselected);
         clickcell(233);
@@ -309,18 +327,8 @@ private slots:
     // side does not move a second time as the computer.
     void completedmovestaysthehumans()
     {
-        playertype[1] = 0;
-        cc->startbtn->click();
-        QTRY_VERIFY(acceptclicks);
-        cc->pausebtn->click();
-        clickcell(230);
-        clickcell(212);
-        onmodal([](QWidget *) {
-            ConfigDlg->player1->setCurrentIndex(1);
-            ConfigDlg->plies1->setText("1");
-            ConfigDlg->OKBtn->click();
-        });
-        cc->btnConfigure->click();
+        pausedhumanmove();
+        player1tothecomputer();
         cc->pausebtn->click();
         QTRY_COMPARE(status(), QString("Player 2 First Move"));
         QCOMPARE(movecount[0], 0);
@@ -332,12 +340,7 @@ private slots:
     // A completed move takes no further click, paused or not.
     void noclickafteracompletedmove()
     {
-        playertype[1] = 0;
-        cc->startbtn->click();
-        QTRY_VERIFY(acceptclicks);
-        cc->pausebtn->click();
-        clickcell(230);
-        clickcell(212);
+        pausedhumanmove();
         QCOMPARE(status(), QString("Player 1 move over"));
         const QString board = boardtext();
         clickcell(231);
