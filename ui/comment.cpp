@@ -1,5 +1,7 @@
 #include "comment.h"
 
+#include <algorithm>
+
 #include "state.h"
 #include "widgets.h"
 
@@ -13,6 +15,9 @@ Tcommentarydlg::Tcommentarydlg(QWidget *parent) : QWidget(parent)
     setpixelheight(this, 11);
     for (QLabel *label : {win1label, win2label, gameinprogresslabel}) {
         setpixelheight(label, 48);
+        // At 48 pixels "Player 1 wins !" wraps to three lines: let the label
+        // grow downwards so the whole text shows, keeping its designed width.
+        label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
         label->hide();
     }
     autosizelabels(this);

@@ -258,8 +258,8 @@ private slots:
             {"totaltime2", 168, 180, 0, 0, "Total Time :"},
             {"averagetime1", 24, 200, 0, 0, "Average Time:"},
             {"averagetime2", 168, 200, 0, 0, "Average Time:"},
-            {"win1label", 73, 264, 152, 105, "Player 1 wins !"},
-            {"win2label", 65, 320, 152, 105, "Player 2 wins !"},
+            {"win1label", 73, 264, 0, 0, "Player 1 wins !"},
+            {"win2label", 65, 320, 0, 0, "Player 2 wins !"},
             {"gameinprogresslabel", 49, 296, 200, 121, "Game in Progress"},
         });
         QVERIFY(commentarydlg->player1label->font().bold());
@@ -275,6 +275,13 @@ private slots:
             QVERIFY(label->font().bold());
             QVERIFY(label->wordWrap());
             QCOMPARE(label->alignment(), Qt::AlignCenter);
+        }
+        // The winners' labels keep their designed width and grow downwards
+        // from their designed height until the wrapped text fits.
+        for (QLabel *label : {commentarydlg->win1label, commentarydlg->win2label}) {
+            QCOMPARE(label->width(), 152);
+            QVERIFY(label->height() >= 105);
+            QVERIFY(label->height() >= label->heightForWidth(152));
         }
     }
 
