@@ -30,7 +30,10 @@ bool choosemove(char side, int heuristicsetting, std::mt19937 &gen, int &from, i
 
 // One computer move for computerpiece with heuristic[currentplayer]: choose,
 // time, apply, blink, count and show the statistics. Returns false when the
-// side has no move (or the move was cancelled); the board is then unchanged.
+// side has no move, leaving the board unchanged, or when the move was
+// cancelled: before the blink nothing is applied, during it the move is
+// already on the board (the Start that cancelled it resets the board anyway)
+// and nothing is counted.
 bool computermove();
 
 // Milliseconds between two stamps of whole seconds plus milliseconds.
