@@ -22,10 +22,11 @@
 #include "reference.h"
 #include "rules.h"
 #include "search.h"
+#include "testboard.h"
 
 namespace {
 
-using board = std::array<char, boardsize>;
+using board = testboard;
 
 struct testposition {
     std::string name;
@@ -43,33 +44,6 @@ bool fullrun()
 #else
     return false;
 #endif
-}
-
-board emptystar()
-{
-    initboard();
-    board b;
-    for (int i = 0; i < boardsize; ++i)
-        b[i] = instar(i) ? 'c' : '0';
-    return b;
-}
-
-board initialposition()
-{
-    initboard();
-    board b;
-    std::copy(cells, cells + boardsize, b.begin());
-    return b;
-}
-
-board makeboard(std::initializer_list<int> o, std::initializer_list<int> r)
-{
-    board b = emptystar();
-    for (int i : o)
-        b[i] = 'o';
-    for (int i : r)
-        b[i] = 'r';
-    return b;
 }
 
 // Seventeen rows of seventeen letters.
@@ -176,7 +150,7 @@ void scattered(std::vector<testposition> &out, int count)
 
 board shuffling()
 {
-    return makeboard({22, 38, 39, 40, 55, 56, 57, 58, 266, 68},
+    return withpieces({22, 38, 39, 40, 55, 56, 57, 58, 266, 68},
                      {4, 21, 230, 231, 232, 233, 248, 249, 250, 220});
 }
 
@@ -187,7 +161,7 @@ void handmade(std::vector<testposition> &out)
     // 'o' on 284 jumps up the right edge over six 'r', with branches off
     // the chain at 216, 180 and 146.
     made.push_back({"long jump chain",
-                    makeboard({284, 266, 248, 249, 230, 231, 232, 212, 178, 144},
+                    withpieces({284, 266, 248, 249, 230, 231, 232, 212, 178, 144},
                               {267, 233, 199, 165, 131, 97, 215, 197, 163, 129}),
                     'o'});
     // Found by a search for crowded jump networks: 157 moves without the
@@ -211,33 +185,33 @@ void handmade(std::vector<testposition> &out)
     // Each side keeps the other out of its last goal cells and has no move
     // that goes forward or sideways; without the forward-only filter both
     // can retreat.
-    const board deadlock = makeboard({22, 38, 39, 40, 55, 56, 57, 58, 266, 284},
+    const board deadlock = withpieces({22, 38, 39, 40, 55, 56, 57, 58, 266, 284},
                                      {4, 21, 230, 231, 232, 233, 248, 249, 250, 267});
     made.push_back({"deadlock, 'o' to move", deadlock, 'o'});
     made.push_back({"deadlock, 'r' to move", deadlock, 'r'});
     // One step or one jump from a full goal camp, with either side to move.
-    const board onestep = makeboard({4, 21, 22, 38, 39, 40, 55, 56, 57, 75},
+    const board onestep = withpieces({4, 21, 22, 38, 39, 40, 55, 56, 57, 75},
                                     {230, 231, 232, 233, 248, 249, 250, 266, 160, 110});
     made.push_back({"goal one step from full", onestep, 'o'});
     made.push_back({"goal one step from full, other side to move", onestep, 'r'});
     made.push_back({"goal one jump from full",
-                    makeboard({4, 21, 22, 38, 39, 40, 55, 56, 57, 92},
+                    withpieces({4, 21, 22, 38, 39, 40, 55, 56, 57, 92},
                               {75, 231, 232, 233, 248, 249, 250, 266, 267, 284}),
                     'o'});
     // Nine in the goal and the tenth cell held by a piece that never left.
     made.push_back({"goal held by a piece at home",
-                    makeboard({4, 21, 22, 38, 39, 40, 56, 57, 58, 74},
+                    withpieces({4, 21, 22, 38, 39, 40, 56, 57, 58, 74},
                               {55, 230, 231, 232, 233, 248, 140, 160, 200, 125}),
                     'o'});
     // The sideways step inside the goal camp that is never generated.
     made.push_back({"goal camp sideways step",
-                    makeboard({56, 4, 21, 38, 93, 126, 140, 160, 180, 200},
+                    withpieces({56, 4, 21, 38, 93, 126, 140, 160, 180, 200},
                               {230, 231, 250, 248, 266, 267, 284, 110, 130, 147}),
                     'o'});
     // Already won: the root is searched all the same, every successor is a
     // finished game.
     made.push_back({"goal already full",
-                    makeboard({4, 21, 22, 38, 39, 40, 55, 56, 57, 58},
+                    withpieces({4, 21, 22, 38, 39, 40, 55, 56, 57, 58},
                               {230, 231, 232, 233, 248, 249, 250, 266, 110, 144}),
                     'r'});
     // Few moves a side: each has one piece that only shuffles along a row
@@ -245,7 +219,7 @@ void handmade(std::vector<testposition> &out)
     made.push_back({"shuffling endgame", shuffling(), 'o'});
     // Pieces packed in the middle: many jumps, many successors.
     made.push_back({"packed middle",
-                    makeboard({126, 127, 128, 143, 144, 145, 161, 162, 163, 110},
+                    withpieces({126, 127, 128, 143, 144, 145, 161, 162, 163, 110},
                               {109, 111, 112, 142, 146, 160, 164, 178, 179, 180}),
                     'o'});
     for (testposition &p : made) {
